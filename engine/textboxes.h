@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace keyvora {
+
+// The practice text's box as the attempt sees it. setText() must raise the box's
+// change notification synchronously, before it returns, whenever the text differs.
+class SourceBox {
+public:
+    virtual ~SourceBox() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    // Tells the box how many characters have been typed; positions past the end are fine.
+    virtual void setPosition(qint64 position) = 0;
+};
+
+// The single-line box the learner types into, with the same change contract.
+class InputBox {
+public:
+    virtual ~InputBox() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual void setCursorPosition(qint64 position) = 0;
+};
+
+} // namespace keyvora

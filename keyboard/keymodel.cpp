@@ -1,0 +1,1 @@
+#include "keyboard/keymodel.h"

@@ -1,0 +1,46 @@
+#include "shell/boxwidgets.h"
+
+#include <QKeyEvent>
+
+namespace keyvora {
+
+int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
+}
+
+std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return u'\b';
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return u'\r';
+    case Qt::Key_Escape:
+        return char16_t(27);
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return std::nullopt;
+    default:
+        break;
+    }
+    // Ctrl with a letter types its control code, as a desktop text box reports it.
+    if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier) &&
+        event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return char16_t(event.key() - Qt::Key_A + 1);
+    const QString text = event.text();
+    if (text.isEmpty() || text.at(0).isNull())
+        return std::nullopt;
+    return text.at(0).unicode();
+}
+
+} // namespace keyvora

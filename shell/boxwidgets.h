@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/textboxes.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+namespace keyvora {
+
+// The events of the input box, in the order a key raises them: key down, key press (the
+// character by reference; 0 cancels the key), change, key up. Shift masks are 1 Shift,
+// 2 Ctrl, 4 Alt, added together.
+class InputBoxHandler {
+public:
+    virtual ~InputBoxHandler() = default;
+    virtual void rtbInput_KeyDown(int keyCode, int shift) = 0;
+    virtual void rtbInput_KeyPress(char16_t &keyAscii) = 0;
+    virtual void rtbInput_Change() = 0;
+    virtual void rtbInput_KeyUp(int keyCode, int shift) = 0;
+};
+
+class InputBoxWidget : public QWidget, public InputBox {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setHandler(InputBoxHandler *handler) { m_handler = handler; }
+
+    static int shiftMask(Qt::KeyboardModifiers modifiers);
+    // The character code a key press carries, or nothing for keys that type no character
+    // (Shift alone, arrows, Delete, function keys).
+    static std::optional<char16_t> keyAsciiOf(const QKeyEvent &event);
+
+protected:
+    InputBoxHandler *handler() const { return m_handler; }
+
+private:
+    InputBoxHandler *m_handler = nullptr;
+};
+
+// The practice text's box. Read-only for the learner; raises its change handler
+// synchronously inside setText() when the text differs.
+class SourceBoxWidget : public QWidget, public SourceBox {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
+protected:
+    void notifyChanged()
+    {
+        if (m_changed)
+            m_changed();
+    }
+
+private:
+    std::function<void()> m_changed;
+};
+
+} // namespace keyvora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/ticker.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace keyvora {
+
+class CommonDialog;
+class InputBoxWidget;
+class SourceBoxWidget;
+
+// What the windows take from the desktop. Tests hand the windows a fake, so that timers tick
+// on demand, beeps are counted and no modal box ever blocks.
+class Platform {
+public:
+    enum class Buttons { Ok, OkCancel };
+
+    virtual ~Platform() = default;
+
+    virtual std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) = 0;
+    virtual void beep() = 0;
+    // A modal message box without an icon; returns when the learner closes it.
+    virtual void message(QWidget *parent, const QString &title, const QString &text,
+                         Buttons buttons) = 0;
+    virtual std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) = 0;
+
+    // The two practice boxes, parented to the given widget.
+    virtual SourceBoxWidget *makeSourceBox(QWidget *parent) = 0;
+    virtual InputBoxWidget *makeInputBox(QWidget *parent) = 0;
+};
+
+} // namespace keyvora
