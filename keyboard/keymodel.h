@@ -1,4 +1,3 @@
 #pragma once
 
-namespace keyvora {
-} // namespace keyvora
+namespace keyvora {} // namespace keyvora

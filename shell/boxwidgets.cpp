@@ -4,8 +4,7 @@
 
 namespace keyvora {
 
-int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers)
-{
+int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers) {
     int mask = 0;
     if (modifiers & Qt::ShiftModifier)
         mask |= 1;
@@ -16,8 +15,7 @@ int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
-std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
-{
+std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event) {
     switch (event.key()) {
     case Qt::Key_Backspace:
         return u'\b';

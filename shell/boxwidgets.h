@@ -50,8 +50,7 @@ public:
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
 protected:
-    void notifyChanged()
-    {
+    void notifyChanged() {
         if (m_changed)
             m_changed();
     }
