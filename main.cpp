@@ -1,6 +1,13 @@
+#include "shell/mainwindow.h"
+#include "shell/mainwindows.h"
+#include "shell/qtplatform.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    keyvora::QtPlatform platform;
+    keyvora::MainWindows windows(platform);
+    windows.frmMain().show();
+    return QApplication::exec();
 }

@@ -1,0 +1,349 @@
+#include "shell/mainwindow.h"
+
+#include "lessons/builtintests.h"
+#include "lessons/practicefile.h"
+#include "lessons/practicetarget.h"
+#include "shell/commondialog.h"
+#include "shell/designfont.h"
+#include "shell/platform.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace keyvora {
+
+namespace {
+
+const QString kPracticeFileFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+enum class Check { None, On, Off, English, Malay };
+
+struct MenuItem {
+    const char *name;
+    const char *parent; // nullptr for the menu bar
+    Text caption;
+    int shortcut;
+    Check check;
+    void (MainWindow::*handler)();
+};
+
+// The whole menu tree, in display order. Items without a handler belong to later lessons
+// and tools; they stand with their captions and shortcuts and do nothing yet.
+const MenuItem kMenu[] = {
+    {"mnuFile", nullptr, Text::MnuFile, 0, Check::None, nullptr},
+    {"mnuFileOpen", "mnuFile", Text::MnuFileOpen, (Qt::CTRL | Qt::Key_O).toCombined(), Check::None,
+     &MainWindow::mnuFileOpen_Click},
+    {"mnuFileReset", "mnuFile", Text::MnuFileReset, (Qt::CTRL | Qt::Key_R).toCombined(),
+     Check::None, &MainWindow::mnuFileReset_Click},
+    {"mnuFileExit", "mnuFile", Text::MnuFileExit, 0, Check::None, &MainWindow::mnuFileExit_Click},
+    {"mnuLes", nullptr, Text::MnuLes, 0, Check::None, nullptr},
+    {"mnuLesTut", "mnuLes", Text::MnuLesTut, 0, Check::None, nullptr},
+    {"mnuLesTutIntro", "mnuLesTut", Text::MnuLesTutIntro, 0, Check::None, nullptr},
+    {"mnuLesTutLR", "mnuLesTut", Text::MnuLesTutLR, 0, Check::None, nullptr},
+    {"mnuLesTutShift", "mnuLesTut", Text::MnuLesTutShift, 0, Check::None, nullptr},
+    {"mnuLesTest", "mnuLes", Text::MnuLesTest, 0, Check::None, nullptr},
+    {"mnuLesTestGen", "mnuLesTest", Text::MnuLesTestGen, 0, Check::None,
+     &MainWindow::mnuLesTestGen_Click},
+    {"mnuLesTestShort", "mnuLesTest", Text::MnuLesTestShort, 0, Check::None,
+     &MainWindow::mnuLesTestShort_Click},
+    {"mnuLesTestArt", "mnuLesTest", Text::MnuLesTestArt, 0, Check::None,
+     &MainWindow::mnuLesTestArt_Click},
+    {"mnuSet", nullptr, Text::MnuSet, 0, Check::None, nullptr},
+    {"mnuSetBs", "mnuSet", Text::MnuSetBs, 0, Check::None, nullptr},
+    {"mnuSetBsOn", "mnuSetBs", Text::MnuSetBsOn, 0, Check::On, &MainWindow::mnuSetBsOn_Click},
+    {"mnuSetBsOff", "mnuSetBs", Text::MnuSetBsOff, 0, Check::Off, &MainWindow::mnuSetBsOff_Click},
+    {"mnuSetLang", "mnuSet", Text::MnuSetLang, 0, Check::None, nullptr},
+    {"mnuSetLangEng", "mnuSetLang", Text::MnuSetLangEng, Qt::Key_F11, Check::English, nullptr},
+    {"mnuSetLangBM", "mnuSetLang", Text::MnuSetLangBM, Qt::Key_F12, Check::Malay, nullptr},
+    {"mnuTools", nullptr, Text::MnuTools, 0, Check::None, nullptr},
+    {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None, nullptr},
+    {"mnuHelp", nullptr, Text::MnuHelp, 0, Check::None, nullptr},
+    {"mnuHelpContents", "mnuHelp", Text::MnuHelpContents, Qt::Key_F1, Check::None, nullptr},
+    {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None, nullptr},
+};
+
+QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, const QRect &rect) {
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFont(copperplateFont(12));
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &lessons,
+                       QWidget *parent)
+    : QMainWindow(parent)
+    , m_language(language)
+    , m_platform(platform)
+    , m_lessons(lessons)
+    , cmDlg(platform.makeCommonDialog(this)) {
+    setObjectName(language == Language::English ? QStringLiteral("frmMain")
+                                                : QStringLiteral("frmMainMalay"));
+    setWindowTitle(caption(Text::WindowCaption));
+    buildControls();
+    buildMenus();
+
+    m_attempt =
+        std::make_unique<PracticeAttempt>(*rtbSource, *rtbInput, static_cast<AttemptView &>(*this),
+                                          [&platform](std::function<void()> onTick) {
+                                              return platform.makeTicker(std::move(onTick));
+                                          });
+    rtbSource->setChangeHandler([this] { m_attempt->rtbSource_Change(); });
+    rtbInput->setHandler(this);
+
+    // Fixed single border: the client area is the design's 800 x 600 below the menu bar.
+    setFixedSize(800, 600 + menuBar()->sizeHint().height());
+    rtbInput->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The boxes die with the widgets; silence them before the attempt goes.
+    rtbInput->setHandler(nullptr);
+    rtbSource->setChangeHandler({});
+}
+
+void MainWindow::buildControls() {
+    auto *client = new QWidget(this);
+    client->setFont(designFont(QStringLiteral("Times New Roman"), 9.75));
+    setCentralWidget(client);
+
+    rtbSource = m_platform.makeSourceBox(client);
+    rtbSource->setObjectName(QStringLiteral("rtbSource"));
+    rtbSource->setGeometry(twipsRect(360, 120, 11295, 2490));
+    rtbSource->setFont(designFont(QStringLiteral("Times New Roman"), 20.25));
+
+    lblInput = new QLabel(caption(Text::LblInput), client);
+    lblInput->setObjectName(QStringLiteral("lblInput"));
+    lblInput->setGeometry(twipsRect(480, 2760, 2175, 375));
+    lblInput->setFont(copperplateFont(11.25));
+
+    rtbInput = m_platform.makeInputBox(client);
+    rtbInput->setObjectName(QStringLiteral("rtbInput"));
+    rtbInput->setGeometry(twipsRect(360, 3120, 11295, 525));
+    rtbInput->setFont(designFont(QStringLiteral("Times New Roman"), 20.25));
+
+    // The input box comes first in the tab order, so it holds the focus when the window opens.
+    setTabOrder(rtbInput, rtbSource);
+
+    fraTypingStats = new QGroupBox(caption(Text::FraTypingStats), client);
+    fraTypingStats->setObjectName(QStringLiteral("fraTypingStats"));
+    fraTypingStats->setGeometry(twipsRect(360, 3720, 11295, 1095));
+    fraTypingStats->setFont(copperplateFont(11.25));
+
+    lblSpeed = statisticLabel(fraTypingStats, "lblSpeed", caption(Text::LblSpeed),
+                              twipsRect(120, 480, 2460, 465));
+    lblAccuracy = statisticLabel(fraTypingStats, "lblAccuracy", caption(Text::LblAccuracy),
+                                 twipsRect(2640, 480, 2460, 465));
+    lblNumOfWords = statisticLabel(fraTypingStats, "lblNumOfWords", caption(Text::LblNumOfWords),
+                                   twipsRect(6120, 480, 2460, 465));
+    lblDuration = statisticLabel(fraTypingStats, "lblDuration", caption(Text::LblDuration),
+                                 twipsRect(8640, 480, 2460, 465));
+
+    lblNextLtr = new QLabel(fraTypingStats);
+    lblNextLtr->setObjectName(QStringLiteral("lblNextLtr"));
+    lblNextLtr->setGeometry(twipsRect(5160, 240, 900, 780));
+    lblNextLtr->setTextFormat(Qt::PlainText);
+    lblNextLtr->setAlignment(Qt::AlignCenter);
+    lblNextLtr->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblNextLtr->setAutoFillBackground(true);
+    QPalette white = lblNextLtr->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    lblNextLtr->setPalette(white);
+    lblNextLtr->setFont(designFont(QStringLiteral("Times New Roman"), 26.25));
+
+    fraKeyboard = new QWidget(client);
+    fraKeyboard->setObjectName(QStringLiteral("fraKeyboard"));
+    fraKeyboard->setGeometry(twipsRect(0, 4920, 12000, 3135));
+    fraKeyboard->setFont(designFont(QStringLiteral("Arial"), 8.25));
+}
+
+void MainWindow::buildMenus() {
+    const auto isSubmenu = [](const char *name) {
+        return std::any_of(std::begin(kMenu), std::end(kMenu), [name](const MenuItem &item) {
+            return item.parent && qstrcmp(item.parent, name) == 0;
+        });
+    };
+    QHash<QByteArray, QMenu *> menus;
+    for (const MenuItem &item : kMenu) {
+        const QString title = caption(item.caption);
+        if (isSubmenu(item.name)) {
+            QMenu *menu =
+                item.parent ? menus.value(item.parent)->addMenu(title) : menuBar()->addMenu(title);
+            menu->setObjectName(QLatin1String(item.name));
+            menus.insert(item.name, menu);
+            continue;
+        }
+        QAction *action = menus.value(item.parent)->addAction(title);
+        action->setObjectName(QLatin1String(item.name));
+        if (item.shortcut != 0)
+            action->setShortcut(QKeySequence(item.shortcut));
+        if (item.check != Check::None) {
+            const bool language = item.check == Check::English || item.check == Check::Malay;
+            const bool checked =
+                item.check == Check::On ||
+                (language && (item.check == Check::English) == (m_language == Language::English));
+            action->setCheckable(true);
+            action->setChecked(checked);
+            // The language checkmarks are part of the design and never move.
+            if (language)
+                connect(action, &QAction::triggered, action,
+                        [action, checked] { action->setChecked(checked); });
+        }
+        if (item.handler)
+            connect(action, &QAction::triggered, this, item.handler);
+    }
+    mnuSetBsOn = findChild<QAction *>(QStringLiteral("mnuSetBsOn"));
+    mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
+}
+
+void MainWindow::loadPracticeText(const QString &text) {
+    rtbSource->setText(text);
+}
+
+void MainWindow::mnuFileOpen_Click() {
+    cmDlg->setCancelError(true);
+    cmDlg->setFilter(kPracticeFileFilter);
+    if (!cmDlg->showOpen())
+        return;
+    m_practiceFilePath = cmDlg->fileName();
+    const PracticeFile file = readPracticeFile(m_practiceFilePath);
+    switch (file.status) {
+    case PracticeFile::Status::Loaded:
+        rtbSource->setText(file.text);
+        break;
+    case PracticeFile::Status::TooLarge:
+        m_platform.message(this, caption(Text::WindowCaption),
+                           caption(Text::FileTooLarge)
+                               .arg(m_practiceFilePath)
+                               .arg(kMaxPracticeFileBytes / (1024 * 1024)),
+                           Platform::Buttons::Ok);
+        break;
+    case PracticeFile::Status::Unreadable:
+        break;
+    }
+}
+
+void MainWindow::mnuFileReset_Click() {
+    m_attempt->reset();
+}
+
+void MainWindow::mnuFileExit_Click() {
+    close();
+}
+
+void MainWindow::mnuLesTestGen_Click() {
+    m_lessons.LoadPracticeText(generalKeyText());
+}
+
+void MainWindow::mnuLesTestShort_Click() {
+    m_lessons.LoadPracticeText(shortWordsText());
+}
+
+void MainWindow::mnuLesTestArt_Click() {
+    m_lessons.LoadPracticeText(articleText());
+}
+
+// A checkable menu item flips itself before its handler runs; the pair is then put in the
+// one state the choice allows, which also leaves a re-chosen item as it was.
+void MainWindow::mnuSetBsOn_Click() {
+    mnuSetBsOn->setChecked(true);
+    mnuSetBsOff->setChecked(false);
+}
+
+void MainWindow::mnuSetBsOff_Click() {
+    mnuSetBsOff->setChecked(true);
+    mnuSetBsOn->setChecked(false);
+}
+
+void MainWindow::rtbInput_KeyDown(int keyCode, int shift) {
+    Q_UNUSED(keyCode);
+    Q_UNUSED(shift);
+}
+
+void MainWindow::rtbInput_KeyPress(char16_t &keyAscii) {
+    m_attempt->rtbInput_KeyPress(keyAscii);
+}
+
+void MainWindow::rtbInput_Change() {
+    m_attempt->rtbInput_Change();
+}
+
+void MainWindow::rtbInput_KeyUp(int keyCode, int shift) {
+    Q_UNUSED(keyCode);
+    Q_UNUSED(shift);
+}
+
+bool MainWindow::backspacingOff() const {
+    return mnuSetBsOff->isChecked();
+}
+
+void MainWindow::keyPressed(char16_t code) {
+    Q_UNUSED(code);
+}
+
+void MainWindow::showNextLetter(const QString &letter) {
+    lblNextLtr->setText(letter);
+}
+
+void MainWindow::guideFinger(const QString &nextChar) {
+    Q_UNUSED(nextChar);
+}
+
+void MainWindow::showSpeed(qint64 wordsPerMinute) {
+    lblSpeed->setText(caption(Text::SpeedPrefix) + QString::number(wordsPerMinute) +
+                      caption(Text::SpeedUnit));
+}
+
+void MainWindow::showAccuracy(qint64 percent) {
+    lblAccuracy->setText(caption(Text::AccuracyPrefix) + QString::number(percent) +
+                         caption(Text::AccuracyUnit));
+}
+
+void MainWindow::showWordCount(qint64 words) {
+    lblNumOfWords->setText(caption(Text::WordCountPrefix) + QString::number(words));
+}
+
+void MainWindow::showDuration(qint64 minutes, qint64 seconds) {
+    lblDuration->setText(caption(Text::DurationPrefix) + QString::number(minutes) +
+                         caption(Text::MinutesSeparator) + QString::number(seconds) +
+                         caption(Text::SecondsUnit));
+}
+
+void MainWindow::clearLiveFigures() {
+    lblSpeed->setText(caption(Text::SpeedPrefix));
+    lblAccuracy->setText(caption(Text::AccuracyPrefix));
+    lblNextLtr->clear();
+}
+
+void MainWindow::beep() {
+    m_platform.beep();
+}
+
+void MainWindow::showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent) {
+    if (passed) {
+        m_platform.message(this, caption(Text::PassedTitle),
+                           caption(Text::PassedFirst) + QString::number(wordsPerMinute) +
+                               caption(Text::PassedSecond) + QString::number(accuracyPercent) +
+                               caption(Text::PassedLast),
+                           Platform::Buttons::OkCancel);
+    } else {
+        m_platform.message(this, caption(Text::WindowCaption), caption(Text::LowAccuracy),
+                           Platform::Buttons::Ok);
+    }
+}
+
+} // namespace keyvora

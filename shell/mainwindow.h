@@ -1,0 +1,95 @@
+#pragma once
+
+#include "engine/attemptview.h"
+#include "engine/practiceattempt.h"
+#include "shell/boxwidgets.h"
+#include "shell/texts.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+
+namespace keyvora {
+
+class CommonDialog;
+class Platform;
+class PracticeTarget;
+
+// One main window design for both interface languages; every caption comes from the text
+// table of its language.
+class MainWindow final : public QMainWindow, private InputBoxHandler, private AttemptView {
+    Q_OBJECT
+public:
+    MainWindow(Language language, Platform &platform, PracticeTarget &lessons,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Where a test or drill lands when this window is the one in use.
+    void loadPracticeText(const QString &text);
+
+    void mnuFileOpen_Click();
+    void mnuFileReset_Click();
+    void mnuFileExit_Click();
+    void mnuLesTestGen_Click();
+    void mnuLesTestShort_Click();
+    void mnuLesTestArt_Click();
+    void mnuSetBsOn_Click();
+    void mnuSetBsOff_Click();
+
+    void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
+    void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
+
+    const PracticeAttempt &attempt() const { return *m_attempt; }
+    QString practiceFilePath() const { return m_practiceFilePath; }
+
+private:
+    QString caption(Text id) const { return text(m_language, id); }
+    void buildControls();
+    void buildMenus();
+
+    // InputBoxHandler
+    void rtbInput_KeyDown(int keyCode, int shift) override;
+    void rtbInput_KeyPress(char16_t &keyAscii) override;
+    void rtbInput_Change() override;
+    void rtbInput_KeyUp(int keyCode, int shift) override;
+
+    // AttemptView
+    bool backspacingOff() const override;
+    void keyPressed(char16_t code) override;
+    void showNextLetter(const QString &letter) override;
+    void guideFinger(const QString &nextChar) override;
+    void showSpeed(qint64 wordsPerMinute) override;
+    void showAccuracy(qint64 percent) override;
+    void showWordCount(qint64 words) override;
+    void showDuration(qint64 minutes, qint64 seconds) override;
+    void clearLiveFigures() override;
+    void beep() override;
+    void showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent) override;
+
+    const Language m_language;
+    Platform &m_platform;
+    PracticeTarget &m_lessons;
+
+    SourceBoxWidget *rtbSource = nullptr;
+    QLabel *lblInput = nullptr;
+    InputBoxWidget *rtbInput = nullptr;
+    QGroupBox *fraTypingStats = nullptr;
+    QLabel *lblSpeed = nullptr;
+    QLabel *lblAccuracy = nullptr;
+    QLabel *lblNextLtr = nullptr;
+    QLabel *lblNumOfWords = nullptr;
+    QLabel *lblDuration = nullptr;
+    QWidget *fraKeyboard = nullptr;
+    QAction *mnuSetBsOn = nullptr;
+    QAction *mnuSetBsOff = nullptr;
+
+    std::unique_ptr<CommonDialog> cmDlg;
+    std::unique_ptr<PracticeAttempt> m_attempt;
+    QString m_practiceFilePath;
+};
+
+} // namespace keyvora

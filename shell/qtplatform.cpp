@@ -1,0 +1,40 @@
+#include "shell/qtplatform.h"
+
+#include "shell/qtcommondialog.h"
+#include "shell/stockboxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace keyvora {
+
+std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick) {
+    return std::make_unique<QtTicker>(std::move(onTick));
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::message(QWidget *parent, const QString &title, const QString &text,
+                         Buttons buttons) {
+    QMessageBox box(
+        QMessageBox::NoIcon, title, text,
+        buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent) {
+    return std::make_unique<QtCommonDialog>(parent);
+}
+
+SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent) {
+    return new StockSourceBox(parent);
+}
+
+InputBoxWidget *QtPlatform::makeInputBox(QWidget *parent) {
+    return new StockInputBox(parent);
+}
+
+} // namespace keyvora

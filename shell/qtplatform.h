@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/platform.h"
+
+namespace keyvora {
+
+// The desktop as it really is: Qt timers, the system beep, modal message boxes.
+class QtPlatform final : public Platform {
+public:
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
+    void beep() override;
+    void message(QWidget *parent, const QString &title, const QString &text,
+                 Buttons buttons) override;
+    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) override;
+    SourceBoxWidget *makeSourceBox(QWidget *parent) override;
+    InputBoxWidget *makeInputBox(QWidget *parent) override;
+};
+
+} // namespace keyvora

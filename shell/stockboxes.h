@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/boxwidgets.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace keyvora {
+
+// The practice box over Qt's stock text edit: simple, but every write lays out the whole
+// text again. The text itself lives here, because the edit would turn a lone CR into a LF.
+class StockSourceBox final : public SourceBoxWidget {
+    Q_OBJECT
+public:
+    explicit StockSourceBox(QWidget *parent = nullptr);
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override;
+    void setPosition(qint64 position) override;
+
+private:
+    QString m_text;
+    QPlainTextEdit *m_edit;
+};
+
+// The input box over Qt's stock line edit, which lays out the whole line on every key.
+class StockInputBox final : public InputBoxWidget {
+    Q_OBJECT
+public:
+    explicit StockInputBox(QWidget *parent = nullptr);
+    QString text() const override;
+    void setText(const QString &text) override;
+    void setCursorPosition(qint64 position) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    class Line;
+    void forward(QKeyEvent *event);
+    Line *m_line;
+    bool m_forwarding = false;
+};
+
+} // namespace keyvora

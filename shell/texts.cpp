@@ -1,0 +1,87 @@
+#include "shell/texts.h"
+
+#include <array>
+
+namespace keyvora {
+
+namespace {
+
+struct Row {
+    Text id;
+    const char16_t *english;
+    const char16_t *malay;
+};
+
+// English and Malay side by side, row for row. Blanks at either end are part of the texts.
+constexpr std::array kRows{
+    Row{Text::WindowCaption, u"Keyvora", u"Keyvora"},
+    Row{Text::FraTypingStats, u"Typing Statistics", u"Statistik Menaip"},
+    Row{Text::LblSpeed, u"Speed:", u"Kelajuan:"},
+    Row{Text::LblAccuracy, u"Accuracy:", u"Kejituan:"},
+    Row{Text::LblNumOfWords, u"Word count:", u"Jumlah kata:"},
+    Row{Text::LblDuration, u"Duration:", u"Masa:"},
+    Row{Text::LblInput, u"Start typing here", u"Mula taip di sini"},
+
+    Row{Text::SpeedPrefix, u"Speed: ", u"Kelajuan: "},
+    Row{Text::AccuracyPrefix, u"Accuracy: ", u"Kejituan: "},
+    Row{Text::WordCountPrefix, u"Word count: ", u"Jumlah kata: "},
+    Row{Text::DurationPrefix, u"Duration: ", u"Masa: "},
+    Row{Text::SpeedUnit, u" WPM", u" WPM"},
+    Row{Text::MinutesSeparator, u" m: ", u" m: "},
+    Row{Text::SecondsUnit, u" s", u" s"},
+    Row{Text::AccuracyUnit, u" %", u" %"},
+    Row{Text::PassedFirst, u"You've finished your test! Your typing speed is [",
+        u"Latihan tamat! Kelajuan menaip anda ialah ["},
+    Row{Text::PassedSecond, u" words per minute] and your accuracy is [",
+        u" words per minute] dan kejituan menaip anda ialah ["},
+    Row{Text::PassedLast, u" %].", u" %]."},
+    Row{Text::PassedTitle, u"PASSED!", u"PASSED!"},
+    Row{Text::LowAccuracy, u"Please try to improve on your accuracy!",
+        u"Kejituan menaip anda tidak memuaskan! Cuba lagi."},
+    Row{Text::FileTooLarge, u"The file \"%1\" is larger than %2 MiB and cannot be practised.",
+        u"Fail \"%1\" melebihi %2 MiB dan tidak boleh digunakan untuk latihan."},
+
+    Row{Text::MnuFile, u"&File", u"&Fail"},
+    Row{Text::MnuFileOpen, u"&Open", u"&Buka"},
+    Row{Text::MnuFileReset, u"&Reset", u"&Reset"},
+    Row{Text::MnuFileExit, u"E&xit", u"E&xit"},
+    Row{Text::MnuLes, u"&Lessons", u"&Latihan"},
+    Row{Text::MnuLesTut, u"Tutorials", u"Tutorial"},
+    Row{Text::MnuLesTutIntro, u"Introduction", u"Pengenalan"},
+    Row{Text::MnuLesTutLR, u"Left && Right Hand Training", u"Melatih Tangan Kanan && Kiri"},
+    Row{Text::MnuLesTutShift, u"Shift, Normal && Special Keys", u"Kekunci Shift && Simbol"},
+    Row{Text::MnuLesTest, u"Tests", u"Ujian"},
+    Row{Text::MnuLesTestGen, u"General Key Test", u"Ujian Kekunci Am"},
+    Row{Text::MnuLesTestShort, u"Short Words Test", u"Ujian Perkataan Pendek"},
+    Row{Text::MnuLesTestArt, u"Article Test", u"Ujian Menaip Artikel"},
+    Row{Text::MnuSet, u"&Settings", u"&Setting"},
+    Row{Text::MnuSetBs, u"Backspacing", u"Undur Kata"},
+    Row{Text::MnuSetBsOn, u"On", u"Ya"},
+    Row{Text::MnuSetBsOff, u"Off", u"Tidak"},
+    Row{Text::MnuSetLang, u"Language", u"Bahasa"},
+    Row{Text::MnuSetLangEng, u"English", u"English"},
+    Row{Text::MnuSetLangBM, u"Bahasa Melayu", u"Bahasa Melayu"},
+    Row{Text::MnuTools, u"&Tools", u"&Alat"},
+    Row{Text::MnuToolsAsc, u"&ASCII Converter", u"&Penukar kod ASCII"},
+    Row{Text::MnuHelp, u"&Help", u"&Bantu"},
+    Row{Text::MnuHelpContents, u"&Contents", u"&Kandungan"},
+    Row{Text::MnuHelpAbout, u"&About", u"&Mengenai Program"},
+};
+
+constexpr bool rowsInEnumOrder() {
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (static_cast<std::size_t>(kRows[i].id) != i)
+            return false;
+    }
+    return kRows.size() == static_cast<std::size_t>(Text::MnuHelpAbout) + 1;
+}
+static_assert(rowsInEnumOrder(), "one row per text, in the order of the enum");
+
+} // namespace
+
+QString text(Language language, Text id) {
+    const Row &row = kRows[static_cast<std::size_t>(id)];
+    return QString::fromUtf16(language == Language::English ? row.english : row.malay);
+}
+
+} // namespace keyvora

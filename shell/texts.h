@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+namespace keyvora {
+
+enum class Language { English, Malay };
+
+// Every caption and message a main window shows. The window reads them all from the table,
+// so a language is a column of data, never a branch in the window's code.
+enum class Text {
+    WindowCaption,
+    FraTypingStats,
+    LblSpeed,
+    LblAccuracy,
+    LblNumOfWords,
+    LblDuration,
+    LblInput,
+
+    SpeedPrefix,
+    AccuracyPrefix,
+    WordCountPrefix,
+    DurationPrefix,
+    SpeedUnit,
+    MinutesSeparator,
+    SecondsUnit,
+    AccuracyUnit,
+    PassedFirst,
+    PassedSecond,
+    PassedLast,
+    PassedTitle,
+    LowAccuracy,
+    FileTooLarge,
+
+    MnuFile,
+    MnuFileOpen,
+    MnuFileReset,
+    MnuFileExit,
+    MnuLes,
+    MnuLesTut,
+    MnuLesTutIntro,
+    MnuLesTutLR,
+    MnuLesTutShift,
+    MnuLesTest,
+    MnuLesTestGen,
+    MnuLesTestShort,
+    MnuLesTestArt,
+    MnuSet,
+    MnuSetBs,
+    MnuSetBsOn,
+    MnuSetBsOff,
+    MnuSetLang,
+    MnuSetLangEng,
+    MnuSetLangBM,
+    MnuTools,
+    MnuToolsAsc,
+    MnuHelp,
+    MnuHelpContents,
+    MnuHelpAbout,
+};
+
+QString text(Language language, Text id);
+
+} // namespace keyvora

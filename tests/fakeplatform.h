@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/commondialog.h"
+#include "shell/platform.h"
+#include "shell/qtplatform.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace keyvora::test {
+
+// A timer that only says whether it would be running; tests call the tick themselves.
+class ManualTicker final : public Ticker {
+public:
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+
+private:
+    bool m_active = false;
+};
+
+// Answers the open dialog with whatever the test put in nextAnswer; empty means cancel.
+class FakeCommonDialog final : public CommonDialog {
+public:
+    explicit FakeCommonDialog(QString *nextAnswer)
+        : m_nextAnswer(nextAnswer) {}
+    bool showOpen() override {
+        if (m_nextAnswer->isEmpty())
+            return false;
+        setFileName(*m_nextAnswer);
+        return true;
+    }
+    void showHelp() override {}
+
+private:
+    QString *m_nextAnswer;
+};
+
+struct Message {
+    QString title;
+    QString text;
+    Platform::Buttons buttons;
+};
+
+// The real boxes, with everything that would block or wait replaced.
+class FakePlatform final : public Platform {
+public:
+    std::unique_ptr<Ticker> makeTicker(std::function<void()>) override {
+        return std::make_unique<ManualTicker>();
+    }
+    void beep() override { ++beeps; }
+    void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override {
+        messages.push_back({title, text, buttons});
+    }
+    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override {
+        return std::make_unique<FakeCommonDialog>(&openAnswer);
+    }
+    SourceBoxWidget *makeSourceBox(QWidget *parent) override {
+        return m_real.makeSourceBox(parent);
+    }
+    InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
+
+    int beeps = 0;
+    std::vector<Message> messages;
+    QString openAnswer;
+
+private:
+    QtPlatform m_real;
+};
+
+} // namespace keyvora::test
