@@ -1,0 +1,47 @@
+#include "shell/qtcommondialog.h"
+
+#include <QFileDialog>
+
+namespace keyvora {
+
+QStringList qtNameFilters(const QString &filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    // A description left without a pattern offers nothing to match, so it is dropped.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // Several patterns are separated by ";" here and by blanks in Qt.
+        const QString patterns = parts.at(i + 1).split(u';', Qt::SkipEmptyParts).join(u' ');
+        const QString description = parts.at(i).isEmpty() ? patterns : parts.at(i);
+        filters.append(description + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}
+
+QtCommonDialog::QtCommonDialog(QWidget *parent)
+    : m_parent(parent) {}
+
+void QtCommonDialog::prepareOpenDialog(QFileDialog &dialog) const {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Desktop dialogs each read patterns their own way; Qt's own dialog matches "*txt"
+    // exactly as the filter says.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Only the description is shown, or the patterns would appear twice.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(qtNameFilters(filter()));
+}
+
+bool QtCommonDialog::showOpen() {
+    QFileDialog dialog(m_parent);
+    prepareOpenDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    setFileName(dialog.selectedFiles().constFirst());
+    return true;
+}
+
+void QtCommonDialog::showHelp() {
+    // The help viewer arrives later.
+}
+
+} // namespace keyvora
