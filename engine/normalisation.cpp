@@ -4,26 +4,31 @@
 
 namespace keyvora {
 
-QString joinLineBreaks(const QString &text) {
+QString joinLineBreaks(const QString &text)
+{
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
-QString tabsToSpaces(const QString &text) {
+QString tabsToSpaces(const QString &text)
+{
     return QString(text).replace(u'\t', u' ');
 }
 
-QString trimTrailingSpaces(const QString &text) {
+QString trimTrailingSpaces(const QString &text)
+{
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ')
         --end;
     return text.left(end);
 }
 
-QString appendEndMarker(const QString &text) {
+QString appendEndMarker(const QString &text)
+{
     return text + kEndMarker;
 }
 
-QString normalisePracticeText(const QString &text) {
+QString normalisePracticeText(const QString &text)
+{
     return appendEndMarker(trimTrailingSpaces(tabsToSpaces(joinLineBreaks(text))));
 }
 

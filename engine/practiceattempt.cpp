@@ -12,7 +12,8 @@ namespace {
 constexpr char16_t kBackspace = 8;
 
 // Character at a 1-based position, empty outside the text.
-QString charAt(const QString &text, qint64 position) {
+QString charAt(const QString &text, qint64 position)
+{
     if (position < 1 || position > text.size())
         return {};
     return QString(text.at(position - 1));
@@ -26,22 +27,27 @@ PracticeAttempt::PracticeAttempt(SourceBox &rtbSource, InputBox &rtbInput, Attem
     , m_input(rtbInput)
     , m_view(view)
     , m_tmrSpeed(makeTicker([this] { tmrSpeed_Timer(); }))
-    , m_tmrCheckNumOfWords(makeTicker([this] { tmrCheckNumOfWords_Timer(); })) {}
+    , m_tmrCheckNumOfWords(makeTicker([this] { tmrCheckNumOfWords_Timer(); }))
+{
+}
 
-AttemptState PracticeAttempt::state() const {
+AttemptState PracticeAttempt::state() const
+{
     if (m_source.text().isEmpty())
         return AttemptState::NoText;
     return m_input.text().isEmpty() ? AttemptState::Ready : AttemptState::Typing;
 }
 
-void PracticeAttempt::rtbInput_KeyPress(char16_t &keyAscii) {
+void PracticeAttempt::rtbInput_KeyPress(char16_t &keyAscii)
+{
     m_fields.strTypedChar = QString(QChar(keyAscii));
     m_view.keyPressed(keyAscii);
     if (keyAscii == kBackspace && m_view.backspacingOff())
         keyAscii = 0;
 }
 
-void PracticeAttempt::rtbInput_Change() {
+void PracticeAttempt::rtbInput_Change()
+{
     auto &f = m_fields;
     const QString input = m_input.text();
     f.intInputLen = input.size();
@@ -78,7 +84,8 @@ void PracticeAttempt::rtbInput_Change() {
         endOfText();
 }
 
-void PracticeAttempt::rtbSource_Change() {
+void PracticeAttempt::rtbSource_Change()
+{
     if (m_normalising)
         return;
     if (m_source.text().isEmpty()) {
@@ -97,7 +104,8 @@ void PracticeAttempt::rtbSource_Change() {
     m_source.setText(appendEndMarker(m_source.text()));
 }
 
-void PracticeAttempt::tmrCheckNumOfWords_Timer() {
+void PracticeAttempt::tmrCheckNumOfWords_Timer()
+{
     auto &f = m_fields;
     // The timer only runs while the input holds text; a stray tick must not divide by zero.
     if (f.intInputLen <= 0)
@@ -111,7 +119,8 @@ void PracticeAttempt::tmrCheckNumOfWords_Timer() {
     m_view.showAccuracy(f.intAccuracy);
 }
 
-void PracticeAttempt::tmrSpeed_Timer() {
+void PracticeAttempt::tmrSpeed_Timer()
+{
     auto &f = m_fields;
     f.dblElapsed += kTimeStep;
     f.dblSpeed = double(speedWpm(f.intWordCount, f.dblElapsed));
@@ -120,13 +129,15 @@ void PracticeAttempt::tmrSpeed_Timer() {
     m_view.showDuration(duration.minutes, duration.seconds);
 }
 
-void PracticeAttempt::reset() {
+void PracticeAttempt::reset()
+{
     m_source.setText(QString());
     m_input.setText(QString());
     m_view.clearLiveFigures();
 }
 
-void PracticeAttempt::endOfText() {
+void PracticeAttempt::endOfText()
+{
     m_tmrSpeed->stop();
     m_tmrCheckNumOfWords->stop();
     m_input.setText(QString());

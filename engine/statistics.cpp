@@ -5,7 +5,8 @@
 
 namespace keyvora {
 
-qint64 countWords(QStringView input) {
+qint64 countWords(QStringView input)
+{
     qint64 words = 1;
     bool inSpaces = false;
     for (QChar c : input) {
@@ -17,11 +18,13 @@ qint64 countWords(QStringView input) {
     return words;
 }
 
-qint64 countMistakeMarks(QStringView input) {
+qint64 countMistakeMarks(QStringView input)
+{
     return input.count(kMistakeMark);
 }
 
-qint64 accuracyPercent(qint64 mistakes, qint64 inputLength) {
+qint64 accuracyPercent(qint64 mistakes, qint64 inputLength)
+{
     const double exact = (1.0 - double(mistakes) / double(inputLength)) * 100.0;
     // nearbyint honours the current rounding mode, which is to-nearest-even unless changed.
     const int previous = std::fegetround();
@@ -31,11 +34,13 @@ qint64 accuracyPercent(qint64 mistakes, qint64 inputLength) {
     return qint64(rounded);
 }
 
-qint64 speedWpm(qint64 words, double elapsedSeconds) {
+qint64 speedWpm(qint64 words, double elapsedSeconds)
+{
     return qint64(std::floor(double(words * 60) / elapsedSeconds + 0.5));
 }
 
-Duration durationOf(double elapsedSeconds) {
+Duration durationOf(double elapsedSeconds)
+{
     const auto minutes = qint64(std::floor(elapsedSeconds / 60.0));
     const auto seconds = qint64(std::floor(elapsedSeconds - double(minutes) * 60.0));
     return {minutes, seconds};

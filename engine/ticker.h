@@ -19,12 +19,14 @@ public:
 // from the wall by more than the ticks' own jitter.
 class QtTicker final : public Ticker {
 public:
-    explicit QtTicker(std::function<void()> onTick, int intervalMs = 100) {
+    explicit QtTicker(std::function<void()> onTick, int intervalMs = 100)
+    {
         m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(intervalMs);
         QObject::connect(&m_timer, &QTimer::timeout, std::move(onTick));
     }
-    void start() override {
+    void start() override
+    {
         if (!m_timer.isActive())
             m_timer.start();
     }

@@ -1,3 +1,4 @@
 #pragma once
 
-namespace keyvora {} // namespace keyvora
+namespace keyvora {
+} // namespace keyvora

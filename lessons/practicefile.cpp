@@ -16,8 +16,11 @@ namespace {
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd)
-        : m_fd(fd) {}
-    ~FileDescriptor() {
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -31,7 +34,8 @@ private:
 
 // Strict RFC 3629: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off
 // sequence at the end. Anything looser lets a Windows-1252 file pass as UTF-8.
-bool isValidUtf8(const uchar *s, qsizetype n) {
+bool isValidUtf8(const uchar *s, qsizetype n)
+{
     qsizetype i = 0;
     while (i < n) {
         const uchar lead = s[i];
@@ -72,7 +76,8 @@ bool isValidUtf8(const uchar *s, qsizetype n) {
 
 // Code units are taken as they stand; a lone surrogate or an odd last byte is not a
 // character, so it becomes U+FFFD instead of being passed on.
-QString decodeUtf16(const uchar *s, qsizetype n, bool bigEndian) {
+QString decodeUtf16(const uchar *s, qsizetype n, bool bigEndian)
+{
     const qsizetype units = n / 2;
     const auto unitAt = [&](qsizetype i) -> char16_t {
         const uchar first = s[2 * i];
@@ -105,7 +110,8 @@ constexpr char16_t kWindows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
 };
 
-QString decodeWindows1252(const uchar *s, qsizetype n) {
+QString decodeWindows1252(const uchar *s, qsizetype n)
+{
     QString text(n, Qt::Uninitialized);
     QChar *out = text.data();
     for (qsizetype i = 0; i < n; ++i) {
@@ -118,7 +124,8 @@ QString decodeWindows1252(const uchar *s, qsizetype n) {
 
 } // namespace
 
-QString decodePracticeBytes(const QByteArray &bytes) {
+QString decodePracticeBytes(const QByteArray &bytes)
+{
     const auto *s = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
     if (n >= 2 && s[0] == 0xFF && s[1] == 0xFE)
@@ -135,7 +142,8 @@ QString decodePracticeBytes(const QByteArray &bytes) {
     return decodeWindows1252(s, n);
 }
 
-PracticeFile readPracticeFile(const QString &path) {
+PracticeFile readPracticeFile(const QString &path)
+{
     PracticeFile result;
     const QByteArray name = QFile::encodeName(path);
     // Opening some devices has side effects (a serial line raises its control lines), so

@@ -4,7 +4,8 @@
 
 namespace keyvora {
 
-int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers) {
+int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers)
+{
     int mask = 0;
     if (modifiers & Qt::ShiftModifier)
         mask |= 1;
@@ -15,7 +16,8 @@ int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
-std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event) {
+std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
+{
     switch (event.key()) {
     case Qt::Key_Backspace:
         return u'\b';

@@ -50,7 +50,8 @@ public:
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
 protected:
-    void notifyChanged() {
+    void notifyChanged()
+    {
         if (m_changed)
             m_changed();
     }

@@ -7,13 +7,15 @@ namespace keyvora {
 // The window design names Windows fonts; fontconfig maps Times New Roman and Arial to their
 // metric twins. Copperplate Gothic is rarely installed, so its look is approximated with small
 // capitals of a plain face.
-inline QFont designFont(const QString &family, double pointSize) {
+inline QFont designFont(const QString &family, double pointSize)
+{
     QFont font(family);
     font.setPointSizeF(pointSize);
     return font;
 }
 
-inline QFont copperplateFont(double pointSize) {
+inline QFont copperplateFont(double pointSize)
+{
     QFont font;
     font.setFamilies({QStringLiteral("Copperplate Gothic Light"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Sans Serif")});

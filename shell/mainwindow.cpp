@@ -21,7 +21,8 @@ namespace {
 
 const QString kPracticeFileFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
 
-QRect twipsRect(int left, int top, int width, int height) {
+QRect twipsRect(int left, int top, int width, int height)
+{
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
@@ -71,7 +72,8 @@ const MenuItem kMenu[] = {
     {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None, nullptr},
 };
 
-QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, const QRect &rect) {
+QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, const QRect &rect)
+{
     auto *label = new QLabel(text, frame);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
@@ -90,7 +92,8 @@ MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &le
     , m_language(language)
     , m_platform(platform)
     , m_lessons(lessons)
-    , cmDlg(platform.makeCommonDialog(this)) {
+    , cmDlg(platform.makeCommonDialog(this))
+{
     setObjectName(language == Language::English ? QStringLiteral("frmMain")
                                                 : QStringLiteral("frmMainMalay"));
     setWindowTitle(caption(Text::WindowCaption));
@@ -110,13 +113,15 @@ MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &le
     rtbInput->setFocus();
 }
 
-MainWindow::~MainWindow() {
+MainWindow::~MainWindow()
+{
     // The boxes die with the widgets; silence them before the attempt goes.
     rtbInput->setHandler(nullptr);
     rtbSource->setChangeHandler({});
 }
 
-void MainWindow::buildControls() {
+void MainWindow::buildControls()
+{
     auto *client = new QWidget(this);
     client->setFont(designFont(QStringLiteral("Times New Roman"), 9.75));
     setCentralWidget(client);
@@ -171,7 +176,8 @@ void MainWindow::buildControls() {
     fraKeyboard->setFont(designFont(QStringLiteral("Arial"), 8.25));
 }
 
-void MainWindow::buildMenus() {
+void MainWindow::buildMenus()
+{
     const auto isSubmenu = [](const char *name) {
         return std::any_of(std::begin(kMenu), std::end(kMenu), [name](const MenuItem &item) {
             return item.parent && qstrcmp(item.parent, name) == 0;
@@ -210,11 +216,13 @@ void MainWindow::buildMenus() {
     mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
 }
 
-void MainWindow::loadPracticeText(const QString &text) {
+void MainWindow::loadPracticeText(const QString &text)
+{
     rtbSource->setText(text);
 }
 
-void MainWindow::mnuFileOpen_Click() {
+void MainWindow::mnuFileOpen_Click()
+{
     cmDlg->setCancelError(true);
     cmDlg->setFilter(kPracticeFileFilter);
     if (!cmDlg->showOpen())
@@ -237,103 +245,125 @@ void MainWindow::mnuFileOpen_Click() {
     }
 }
 
-void MainWindow::mnuFileReset_Click() {
+void MainWindow::mnuFileReset_Click()
+{
     m_attempt->reset();
 }
 
-void MainWindow::mnuFileExit_Click() {
+void MainWindow::mnuFileExit_Click()
+{
     close();
 }
 
-void MainWindow::mnuLesTestGen_Click() {
+void MainWindow::mnuLesTestGen_Click()
+{
     m_lessons.LoadPracticeText(generalKeyText());
 }
 
-void MainWindow::mnuLesTestShort_Click() {
+void MainWindow::mnuLesTestShort_Click()
+{
     m_lessons.LoadPracticeText(shortWordsText());
 }
 
-void MainWindow::mnuLesTestArt_Click() {
+void MainWindow::mnuLesTestArt_Click()
+{
     m_lessons.LoadPracticeText(articleText());
 }
 
 // A checkable menu item flips itself before its handler runs; the pair is then put in the
 // one state the choice allows, which also leaves a re-chosen item as it was.
-void MainWindow::mnuSetBsOn_Click() {
+void MainWindow::mnuSetBsOn_Click()
+{
     mnuSetBsOn->setChecked(true);
     mnuSetBsOff->setChecked(false);
 }
 
-void MainWindow::mnuSetBsOff_Click() {
+void MainWindow::mnuSetBsOff_Click()
+{
     mnuSetBsOff->setChecked(true);
     mnuSetBsOn->setChecked(false);
 }
 
-void MainWindow::rtbInput_KeyDown(int keyCode, int shift) {
+void MainWindow::rtbInput_KeyDown(int keyCode, int shift)
+{
     Q_UNUSED(keyCode);
     Q_UNUSED(shift);
 }
 
-void MainWindow::rtbInput_KeyPress(char16_t &keyAscii) {
+void MainWindow::rtbInput_KeyPress(char16_t &keyAscii)
+{
     m_attempt->rtbInput_KeyPress(keyAscii);
 }
 
-void MainWindow::rtbInput_Change() {
+void MainWindow::rtbInput_Change()
+{
     m_attempt->rtbInput_Change();
 }
 
-void MainWindow::rtbInput_KeyUp(int keyCode, int shift) {
+void MainWindow::rtbInput_KeyUp(int keyCode, int shift)
+{
     Q_UNUSED(keyCode);
     Q_UNUSED(shift);
 }
 
-bool MainWindow::backspacingOff() const {
+bool MainWindow::backspacingOff() const
+{
     return mnuSetBsOff->isChecked();
 }
 
-void MainWindow::keyPressed(char16_t code) {
+void MainWindow::keyPressed(char16_t code)
+{
     Q_UNUSED(code);
 }
 
-void MainWindow::showNextLetter(const QString &letter) {
+void MainWindow::showNextLetter(const QString &letter)
+{
     lblNextLtr->setText(letter);
 }
 
-void MainWindow::guideFinger(const QString &nextChar) {
+void MainWindow::guideFinger(const QString &nextChar)
+{
     Q_UNUSED(nextChar);
 }
 
-void MainWindow::showSpeed(qint64 wordsPerMinute) {
+void MainWindow::showSpeed(qint64 wordsPerMinute)
+{
     lblSpeed->setText(caption(Text::SpeedPrefix) + QString::number(wordsPerMinute) +
                       caption(Text::SpeedUnit));
 }
 
-void MainWindow::showAccuracy(qint64 percent) {
+void MainWindow::showAccuracy(qint64 percent)
+{
     lblAccuracy->setText(caption(Text::AccuracyPrefix) + QString::number(percent) +
                          caption(Text::AccuracyUnit));
 }
 
-void MainWindow::showWordCount(qint64 words) {
+void MainWindow::showWordCount(qint64 words)
+{
     lblNumOfWords->setText(caption(Text::WordCountPrefix) + QString::number(words));
 }
 
-void MainWindow::showDuration(qint64 minutes, qint64 seconds) {
+void MainWindow::showDuration(qint64 minutes, qint64 seconds)
+{
     lblDuration->setText(caption(Text::DurationPrefix) + QString::number(minutes) +
                          caption(Text::MinutesSeparator) + QString::number(seconds) +
                          caption(Text::SecondsUnit));
 }
 
-void MainWindow::clearLiveFigures() {
+void MainWindow::clearLiveFigures()
+{
     lblSpeed->setText(caption(Text::SpeedPrefix));
     lblAccuracy->setText(caption(Text::AccuracyPrefix));
     lblNextLtr->clear();
 }
 
-void MainWindow::beep() {
+void MainWindow::beep()
+{
     m_platform.beep();
 }
 
-void MainWindow::showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent) {
+void MainWindow::showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent)
+{
     if (passed) {
         m_platform.message(this, caption(Text::PassedTitle),
                            caption(Text::PassedFirst) + QString::number(wordsPerMinute) +

@@ -6,15 +6,19 @@ namespace keyvora {
 
 MainWindows::MainWindows(Platform &platform)
     : m_platform(platform)
-    , m_frmMain(std::make_unique<MainWindow>(Language::English, platform, *this)) {}
+    , m_frmMain(std::make_unique<MainWindow>(Language::English, platform, *this))
+{
+}
 
 MainWindows::~MainWindows() = default;
 
-MainWindow &MainWindows::active() {
+MainWindow &MainWindows::active()
+{
     return *m_frmMain;
 }
 
-void MainWindows::LoadPracticeText(const QString &text) {
+void MainWindows::LoadPracticeText(const QString &text)
+{
     active().loadPracticeText(text);
 }
 

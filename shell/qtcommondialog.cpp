@@ -4,7 +4,8 @@
 
 namespace keyvora {
 
-QStringList qtNameFilters(const QString &filter) {
+QStringList qtNameFilters(const QString &filter)
+{
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     // A description left without a pattern offers nothing to match, so it is dropped.
@@ -18,9 +19,12 @@ QStringList qtNameFilters(const QString &filter) {
 }
 
 QtCommonDialog::QtCommonDialog(QWidget *parent)
-    : m_parent(parent) {}
+    : m_parent(parent)
+{
+}
 
-void QtCommonDialog::prepareOpenDialog(QFileDialog &dialog) const {
+void QtCommonDialog::prepareOpenDialog(QFileDialog &dialog) const
+{
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Desktop dialogs each read patterns their own way; Qt's own dialog matches "*txt"
@@ -31,7 +35,8 @@ void QtCommonDialog::prepareOpenDialog(QFileDialog &dialog) const {
     dialog.setNameFilters(qtNameFilters(filter()));
 }
 
-bool QtCommonDialog::showOpen() {
+bool QtCommonDialog::showOpen()
+{
     QFileDialog dialog(m_parent);
     prepareOpenDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -40,7 +45,8 @@ bool QtCommonDialog::showOpen() {
     return true;
 }
 
-void QtCommonDialog::showHelp() {
+void QtCommonDialog::showHelp()
+{
     // The help viewer arrives later.
 }
 

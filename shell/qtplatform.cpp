@@ -8,16 +8,19 @@
 
 namespace keyvora {
 
-std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick) {
+std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick)
+{
     return std::make_unique<QtTicker>(std::move(onTick));
 }
 
-void QtPlatform::beep() {
+void QtPlatform::beep()
+{
     QApplication::beep();
 }
 
 void QtPlatform::message(QWidget *parent, const QString &title, const QString &text,
-                         Buttons buttons) {
+                         Buttons buttons)
+{
     QMessageBox box(
         QMessageBox::NoIcon, title, text,
         buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
@@ -25,15 +28,18 @@ void QtPlatform::message(QWidget *parent, const QString &title, const QString &t
     box.exec();
 }
 
-std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent) {
+std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent)
+{
     return std::make_unique<QtCommonDialog>(parent);
 }
 
-SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent) {
+SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent)
+{
     return new StockSourceBox(parent);
 }
 
-InputBoxWidget *QtPlatform::makeInputBox(QWidget *parent) {
+InputBoxWidget *QtPlatform::makeInputBox(QWidget *parent)
+{
     return new StockInputBox(parent);
 }
 

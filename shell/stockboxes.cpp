@@ -13,7 +13,8 @@ namespace keyvora {
 
 namespace {
 
-void fill(QWidget *parent, QWidget *child) {
+void fill(QWidget *parent, QWidget *child)
+{
     auto *layout = new QVBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(child);
@@ -24,13 +25,15 @@ void fill(QWidget *parent, QWidget *child) {
 
 StockSourceBox::StockSourceBox(QWidget *parent)
     : SourceBoxWidget(parent)
-    , m_edit(new QPlainTextEdit(this)) {
+    , m_edit(new QPlainTextEdit(this))
+{
     m_edit->setReadOnly(true);
     m_edit->setFocusPolicy(Qt::ClickFocus);
     fill(this, m_edit);
 }
 
-void StockSourceBox::setText(const QString &text) {
+void StockSourceBox::setText(const QString &text)
+{
     if (text == m_text)
         return;
     m_text = text;
@@ -38,7 +41,8 @@ void StockSourceBox::setText(const QString &text) {
     notifyChanged();
 }
 
-void StockSourceBox::setPosition(qint64 position) {
+void StockSourceBox::setPosition(qint64 position)
+{
     QTextCursor cursor(m_edit->document());
     const qint64 last = m_edit->document()->characterCount() - 1;
     cursor.setPosition(int(std::clamp<qint64>(position, 0, last)));
@@ -50,11 +54,13 @@ class StockInputBox::Line final : public QLineEdit {
 public:
     explicit Line(StockInputBox *box)
         : QLineEdit(box)
-        , m_box(box) {
+        , m_box(box)
+    {
         setMaxLength(std::numeric_limits<int>::max());
     }
 
-    void keyPressEvent(QKeyEvent *event) override {
+    void keyPressEvent(QKeyEvent *event) override
+    {
         InputBoxHandler *handler = m_box->handler();
         if (!handler) {
             QLineEdit::keyPressEvent(event);
@@ -78,7 +84,8 @@ public:
         QLineEdit::keyPressEvent(event);
     }
 
-    void keyReleaseEvent(QKeyEvent *event) override {
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
         QLineEdit::keyReleaseEvent(event);
         if (InputBoxHandler *handler = m_box->handler())
             handler->rtbInput_KeyUp(event->key(), shiftMask(event->modifiers()));
@@ -90,7 +97,8 @@ private:
 
 StockInputBox::StockInputBox(QWidget *parent)
     : InputBoxWidget(parent)
-    , m_line(new Line(this)) {
+    , m_line(new Line(this))
+{
     fill(this, m_line);
     connect(m_line, &QLineEdit::textChanged, this, [this] {
         if (handler())
@@ -98,29 +106,35 @@ StockInputBox::StockInputBox(QWidget *parent)
     });
 }
 
-QString StockInputBox::text() const {
+QString StockInputBox::text() const
+{
     return m_line->text();
 }
 
-void StockInputBox::setText(const QString &text) {
+void StockInputBox::setText(const QString &text)
+{
     m_line->setText(text);
 }
 
-void StockInputBox::setCursorPosition(qint64 position) {
+void StockInputBox::setCursorPosition(qint64 position)
+{
     m_line->setCursorPosition(int(position));
 }
 
 // Keys sent to the box itself (tests, accessibility tools) reach the line inside; a key the
 // line ignores comes back up here and must go on to the window.
-void StockInputBox::keyPressEvent(QKeyEvent *event) {
+void StockInputBox::keyPressEvent(QKeyEvent *event)
+{
     forward(event);
 }
 
-void StockInputBox::keyReleaseEvent(QKeyEvent *event) {
+void StockInputBox::keyReleaseEvent(QKeyEvent *event)
+{
     forward(event);
 }
 
-void StockInputBox::forward(QKeyEvent *event) {
+void StockInputBox::forward(QKeyEvent *event)
+{
     if (m_forwarding) {
         event->ignore();
         return;

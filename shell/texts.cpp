@@ -68,7 +68,8 @@ constexpr std::array kRows{
     Row{Text::MnuHelpAbout, u"&About", u"&Mengenai Program"},
 };
 
-constexpr bool rowsInEnumOrder() {
+constexpr bool rowsInEnumOrder()
+{
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         if (static_cast<std::size_t>(kRows[i].id) != i)
             return false;
@@ -79,7 +80,8 @@ static_assert(rowsInEnumOrder(), "one row per text, in the order of the enum");
 
 } // namespace
 
-QString text(Language language, Text id) {
+QString text(Language language, Text id)
+{
     const Row &row = kRows[static_cast<std::size_t>(id)];
     return QString::fromUtf16(language == Language::English ? row.english : row.malay);
 }

@@ -20,21 +20,32 @@ private:
     bool m_active = false;
 };
 
-// Answers the open dialog with whatever the test put in nextAnswer; empty means cancel.
+// What the open dialog answers, and what it was asked with.
+struct OpenScript {
+    QString answer; // empty: the learner cancels
+    QString seenFilter;
+    bool seenCancelError = false;
+};
+
 class FakeCommonDialog final : public CommonDialog {
 public:
-    explicit FakeCommonDialog(QString *nextAnswer)
-        : m_nextAnswer(nextAnswer) {}
-    bool showOpen() override {
-        if (m_nextAnswer->isEmpty())
+    explicit FakeCommonDialog(OpenScript &script)
+        : m_script(script)
+    {
+    }
+    bool showOpen() override
+    {
+        m_script.seenFilter = filter();
+        m_script.seenCancelError = cancelError();
+        if (m_script.answer.isEmpty())
             return false;
-        setFileName(*m_nextAnswer);
+        setFileName(m_script.answer);
         return true;
     }
     void showHelp() override {}
 
 private:
-    QString *m_nextAnswer;
+    OpenScript &m_script;
 };
 
 struct Message {
@@ -46,24 +57,28 @@ struct Message {
 // The real boxes, with everything that would block or wait replaced.
 class FakePlatform final : public Platform {
 public:
-    std::unique_ptr<Ticker> makeTicker(std::function<void()>) override {
+    std::unique_ptr<Ticker> makeTicker(std::function<void()>) override
+    {
         return std::make_unique<ManualTicker>();
     }
     void beep() override { ++beeps; }
-    void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override {
+    void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override
+    {
         messages.push_back({title, text, buttons});
     }
-    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override {
-        return std::make_unique<FakeCommonDialog>(&openAnswer);
+    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override
+    {
+        return std::make_unique<FakeCommonDialog>(open);
     }
-    SourceBoxWidget *makeSourceBox(QWidget *parent) override {
+    SourceBoxWidget *makeSourceBox(QWidget *parent) override
+    {
         return m_real.makeSourceBox(parent);
     }
     InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
 
     int beeps = 0;
     std::vector<Message> messages;
-    QString openAnswer;
+    OpenScript open;
 
 private:
     QtPlatform m_real;

@@ -27,7 +27,8 @@ private slots:
     void editingInTheMiddleMarksTheLastCharacter();
 };
 
-void PracticeTest::judging_data() {
+void PracticeTest::judging_data()
+{
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("input");
@@ -63,7 +64,8 @@ void PracticeTest::judging_data() {
         << 0;
 }
 
-void PracticeTest::judging() {
+void PracticeTest::judging()
+{
     QFETCH(QString, source);
     QFETCH(QString, keys);
     WindowFixture f;
@@ -74,7 +76,8 @@ void PracticeTest::judging() {
     QTEST(int(f.platform.messages.size()), "verdicts");
 }
 
-void PracticeTest::backspace_data() {
+void PracticeTest::backspace_data()
+{
     QTest::addColumn<bool>("off");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("nextLetter");
@@ -85,7 +88,8 @@ void PracticeTest::backspace_data() {
                                                << "c";
 }
 
-void PracticeTest::backspace() {
+void PracticeTest::backspace()
+{
     QFETCH(bool, off);
     WindowFixture f;
     if (off)
@@ -103,7 +107,8 @@ void PracticeTest::backspace() {
              off ? QStringLiteral("Accuracy: 50 %") : QStringLiteral("Accuracy: 100 %"));
 }
 
-void PracticeTest::backspaceToEmptyStopsOnlyTheWordCounter() {
+void PracticeTest::backspaceToEmptyStopsOnlyTheWordCounter()
+{
     WindowFixture f;
     f.windows.LoadPracticeText(QStringLiteral("&bc"));
     f.type(QStringLiteral("&b"));
@@ -117,7 +122,8 @@ void PracticeTest::backspaceToEmptyStopsOnlyTheWordCounter() {
     QVERIFY(f.window.attempt().tmrCheckNumOfWords().isActive());
 }
 
-void PracticeTest::normalisation_data() {
+void PracticeTest::normalisation_data()
+{
     QTest::addColumn<QString>("loaded");
     QTest::addColumn<QString>("held");
 
@@ -145,14 +151,16 @@ void PracticeTest::normalisation_data() {
         << QString::fromUtf16(u"a\0b", 3) << QString::fromUtf16(u"a\0b\r", 4);
 }
 
-void PracticeTest::normalisation() {
+void PracticeTest::normalisation()
+{
     QFETCH(QString, loaded);
     WindowFixture f;
     f.windows.LoadPracticeText(loaded);
     QTEST(f.rtbSource->text(), "held");
 }
 
-void PracticeTest::loadingKeepsNextLetterWhenInputIsEmpty() {
+void PracticeTest::loadingKeepsNextLetterWhenInputIsEmpty()
+{
     WindowFixture f;
     f.windows.LoadPracticeText(QStringLiteral("xyz"));
     QCOMPARE(f.label("lblNextLtr"), QString());
@@ -160,7 +168,8 @@ void PracticeTest::loadingKeepsNextLetterWhenInputIsEmpty() {
     QCOMPARE(f.label("lblNextLtr"), QStringLiteral("y"));
 }
 
-void PracticeTest::loadingMidAttemptStartsOver() {
+void PracticeTest::loadingMidAttemptStartsOver()
+{
     WindowFixture f;
     f.windows.LoadPracticeText(QStringLiteral("ab cd ef"));
     f.type(QStringLiteral("ab c"));
@@ -179,7 +188,8 @@ void PracticeTest::loadingMidAttemptStartsOver() {
     QVERIFY(f.platform.messages.empty());
 }
 
-void PracticeTest::resetKeepsWordCountAndDuration() {
+void PracticeTest::resetKeepsWordCountAndDuration()
+{
     WindowFixture f;
     f.window.mnuLesTestGen_Click();
     f.type(QStringLiteral("A q"));
@@ -197,7 +207,8 @@ void PracticeTest::resetKeepsWordCountAndDuration() {
     QCOMPARE(f.label("lblDuration"), QStringLiteral("Duration: 0 m: 1 s"));
 }
 
-void PracticeTest::figuresAfterTicks_data() {
+void PracticeTest::figuresAfterTicks_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QString>("speed");
@@ -212,7 +223,8 @@ void PracticeTest::figuresAfterTicks_data() {
                                 << "Duration: 1 m: 39 s";
 }
 
-void PracticeTest::figuresAfterTicks() {
+void PracticeTest::figuresAfterTicks()
+{
     QFETCH(QString, typed);
     QFETCH(int, ticks);
     WindowFixture f;
@@ -223,7 +235,8 @@ void PracticeTest::figuresAfterTicks() {
     QTEST(f.label("lblDuration"), "duration");
 }
 
-void PracticeTest::verdict_data() {
+void PracticeTest::verdict_data()
+{
     QTest::addColumn<int>("marks");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
@@ -239,7 +252,8 @@ void PracticeTest::verdict_data() {
         << Platform::Buttons::OkCancel;
 }
 
-void PracticeTest::verdict() {
+void PracticeTest::verdict()
+{
     QFETCH(int, marks);
     WindowFixture f;
     f.action("mnuSetBsOff")->trigger();
@@ -263,7 +277,8 @@ void PracticeTest::verdict() {
     QCOMPARE(f.label("lblNumOfWords"), QStringLiteral("Word count: 6"));
 }
 
-void PracticeTest::longTextTypedToTheEnd() {
+void PracticeTest::longTextTypedToTheEnd()
+{
     WindowFixture f;
     QString text;
     for (int i = 0; text.size() < 100'000; ++i)
@@ -282,7 +297,8 @@ void PracticeTest::longTextTypedToTheEnd() {
     QCOMPARE(f.platform.messages.front().title, QStringLiteral("PASSED!"));
 }
 
-void PracticeTest::manyWordsGiveAnUnwrappedSpeed() {
+void PracticeTest::manyWordsGiveAnUnwrappedSpeed()
+{
     WindowFixture f;
     const QString typed = QStringLiteral("a ").repeated(700);
     f.windows.LoadPracticeText(typed + QStringLiteral("end"));
@@ -292,7 +308,8 @@ void PracticeTest::manyWordsGiveAnUnwrappedSpeed() {
     QCOMPARE(f.label("lblSpeed"), QStringLiteral("Speed: 701 WPM"));
 }
 
-void PracticeTest::editingInTheMiddleMarksTheLastCharacter() {
+void PracticeTest::editingInTheMiddleMarksTheLastCharacter()
+{
     WindowFixture f;
     f.windows.LoadPracticeText(QStringLiteral("abcdef"));
     f.type(QStringLiteral("abc"));

@@ -26,7 +26,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestPracticeFile::decodes_data() {
+void TestPracticeFile::decodes_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     const auto row = [](const char *name, QByteArray bytes, QString text) {
@@ -58,14 +59,16 @@ void TestPracticeFile::decodes_data() {
     row("NUL bytes stay characters in 1252", QByteArray("\0\xE9\0", 3), u"\0é\0"_s);
 }
 
-void TestPracticeFile::decodes() {
+void TestPracticeFile::decodes()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(keyvora::decodePracticeBytes(bytes), text);
 }
 
 QString TestPracticeFile::makeFile(const QString &name, const QByteArray &content,
-                                   qint64 sparseSize) {
+                                   qint64 sparseSize)
+{
     const QString path = m_dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
@@ -75,7 +78,8 @@ QString TestPracticeFile::makeFile(const QString &name, const QByteArray &conten
     return path;
 }
 
-void TestPracticeFile::reads_data() {
+void TestPracticeFile::reads_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<Status>("status");
     QTest::addColumn<qsizetype>("length"); // -1: not known in advance
@@ -112,7 +116,8 @@ void TestPracticeFile::reads_data() {
     refused("file without read permission is unreadable", locked);
 }
 
-void TestPracticeFile::reads() {
+void TestPracticeFile::reads()
+{
     QFETCH(QString, path);
     QFETCH(Status, status);
     QFETCH(qsizetype, length);

@@ -10,7 +10,8 @@
 namespace {
 const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
 
-bool createFile(const QString &path) {
+bool createFile(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write("text") == 4;
 }
@@ -26,7 +27,8 @@ private slots:
     void showOpen();
 };
 
-void TestQtCommonDialog::convertsFilters_data() {
+void TestQtCommonDialog::convertsFilters_data()
+{
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("nameFilters");
     QTest::newRow("pattern follows the description in parentheses of its own")
@@ -37,13 +39,15 @@ void TestQtCommonDialog::convertsFilters_data() {
         << "Text|*txt|Orphan" << QStringList{"Text (*txt)"};
 }
 
-void TestQtCommonDialog::convertsFilters() {
+void TestQtCommonDialog::convertsFilters()
+{
     QFETCH(QString, filter);
     QFETCH(QStringList, nameFilters);
     QCOMPARE(keyvora::qtNameFilters(filter), nameFilters);
 }
 
-void TestQtCommonDialog::listsFilesByThePatternAsGiven() {
+void TestQtCommonDialog::listsFilesByThePatternAsGiven()
+{
     QTemporaryDir dir;
     for (const char *name : {"notes_txt", "notes.doc", "story.txt"})
         QVERIFY(createFile(dir.filePath(name)));
@@ -74,13 +78,15 @@ void TestQtCommonDialog::listsFilesByThePatternAsGiven() {
     QTRY_COMPARE(listed(), (QStringList{"notes_txt", "story.txt"}));
 }
 
-void TestQtCommonDialog::showOpen_data() {
+void TestQtCommonDialog::showOpen_data()
+{
     QTest::addColumn<bool>("choose");
     QTest::newRow("choosing a file gives its full path") << true;
     QTest::newRow("cancelling fails and names no file") << false;
 }
 
-void TestQtCommonDialog::showOpen() {
+void TestQtCommonDialog::showOpen()
+{
     QFETCH(bool, choose);
     QTemporaryDir dir;
     const QString path = dir.filePath("notes_txt");

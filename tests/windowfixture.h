@@ -17,7 +17,8 @@ struct WindowFixture {
         : windows(platform)
         , window(windows.frmMain())
         , rtbInput(window.findChild<InputBoxWidget *>(QStringLiteral("rtbInput")))
-        , rtbSource(window.findChild<SourceBoxWidget *>(QStringLiteral("rtbSource"))) {
+        , rtbSource(window.findChild<SourceBoxWidget *>(QStringLiteral("rtbSource")))
+    {
         window.show();
         // Menu shortcuts only reach the active window.
         window.activateWindow();
@@ -25,15 +26,18 @@ struct WindowFixture {
             qFatal("the main window never became active");
     }
 
-    QString label(const char *name) const {
+    QString label(const char *name) const
+    {
         return window.findChild<QLabel *>(QLatin1String(name))->text();
     }
-    QAction *action(const char *name) const {
+    QAction *action(const char *name) const
+    {
         return window.findChild<QAction *>(QLatin1String(name));
     }
 
     // "\b" is Backspace and "\r" is Enter; everything else is typed as its character.
-    void type(const QString &keys) {
+    void type(const QString &keys)
+    {
         for (QChar c : keys) {
             if (c == u'\b')
                 QTest::keyClick(rtbInput, Qt::Key_Backspace);
@@ -48,7 +52,8 @@ struct WindowFixture {
     }
 
     // One 100 ms period: each timer that is running ticks once.
-    void tick(int periods = 1) {
+    void tick(int periods = 1)
+    {
         for (int i = 0; i < periods; ++i) {
             if (window.attempt().tmrCheckNumOfWords().isActive())
                 window.tmrCheckNumOfWords_Timer();
