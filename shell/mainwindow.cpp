@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -110,6 +111,7 @@ MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &le
 
     // Fixed single border: the client area is the design's 800 x 600 below the menu bar.
     setFixedSize(800, 600 + menuBar()->sizeHint().height());
+    move(screen()->availableGeometry().center() - rect().center());
     rtbInput->setFocus();
 }
 
