@@ -28,8 +28,10 @@ public:
     BoxLabel *lblKey(int index) const;
     // The finger marker of a slot, or null outside 0 to 8 and in diagrams without hands.
     BoxLabel *lblFinger(int slot) const;
-    // Any of the 61 key boxes, the static keys included; parallel to keys().
-    BoxLabel *keyBox(std::size_t position) const { return m_keyBoxes.at(position); }
+    // Any of the 61 key boxes, the static keys included, by position in keys(); null past them.
+    BoxLabel *keyBox(std::size_t position) const {
+        return position < m_keyBoxes.size() ? m_keyBoxes[position] : nullptr;
+    }
 
     // Addressed by lblKey index; an index without a member is passed over.
     void setKeyFillMode(int index, FillMode mode);
