@@ -1,0 +1,118 @@
+#include "keyboard/keyboarddiagram.h"
+
+#include "keyboard/svgpicture.h"
+
+namespace keyvora {
+
+namespace {
+
+QColor toColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect toPixels(const TwipRect &rect) {
+    return QRect(twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height));
+}
+
+QFont toFont(FontSpec spec) {
+    QFont font(QString::fromLatin1(spec.family.data(), qsizetype(spec.family.size())));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(fontPixelSize(spec));
+    return font;
+}
+
+} // namespace
+
+KeyboardDiagram::KeyboardDiagram(DiagramWindow window, QWidget *parent)
+    : KeyboardDiagram(diagramDesign(window), parent) {}
+
+KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
+    : QFrame(parent)
+    , m_design(design) {
+    setObjectName(QStringLiteral("fraKeyboard"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFont(toFont(design.frameFont));
+    setGeometry(toPixels(design.frame));
+
+    const QColor buttonFace = palette().color(QPalette::Button);
+    for (const KeySpec &key : keys()) {
+        BoxLabel *box = addBox(keyObjectName(key), keyRect(key, design.size));
+        const KeyFace face = keyFace(key, design.colouring);
+        box->setFont(toFont(keyFont(design, key.font)));
+        box->setCaption(face.caption);
+        box->setFillColour(face.fill ? toColor(*face.fill) : buttonFace);
+        box->setFillMode(face.opaque ? FillMode::Opaque : FillMode::Transparent);
+        m_keyBoxes.push_back(box);
+        if (key.index)
+            m_lblKey[std::size_t(*key.index)] = box;
+    }
+
+    if (design.legend) {
+        for (const LegendBox &legend : fingerLegend()) {
+            BoxLabel *box =
+                addBox(QStringLiteral("lblLegend%1").arg(QString::fromLatin1(legend.caption)),
+                       legend.rect);
+            box->setBorder(false);
+            box->setCaption(QString::fromLatin1(legend.caption));
+            box->setFillColour(toColor(*fingerColour(legend.group)));
+            box->setFillMode(FillMode::Opaque);
+        }
+    }
+
+    if (design.handsAndMarkers) {
+        auto *left = new SvgPicture(QStringLiteral(":/keyvora/lefthand.svg"), this);
+        left->setObjectName(QStringLiteral("imgLeftHand"));
+        left->setGeometry(toPixels(kLeftHandRect));
+        auto *right = new SvgPicture(QStringLiteral(":/keyvora/righthand.svg"), this);
+        right->setObjectName(QStringLiteral("imgRightHand"));
+        right->setGeometry(toPixels(kRightHandRect));
+        // Created after the pictures, so they lie above them.
+        for (int slot = 0; slot < kFingerSlots; ++slot) {
+            BoxLabel *marker =
+                addBox(QStringLiteral("lblFinger(%1)").arg(slot), finger(slot).marker);
+            marker->setFillColour(toColor(colours::kFingerMarker));
+            marker->setFillMode(FillMode::Opaque);
+            marker->hide();
+            m_lblFinger[std::size_t(slot)] = marker;
+        }
+    }
+}
+
+BoxLabel *KeyboardDiagram::addBox(const QString &name, const TwipRect &rect) {
+    auto *box = new BoxLabel(this);
+    box->setObjectName(name);
+    box->setGeometry(toPixels(rect));
+    return box;
+}
+
+BoxLabel *KeyboardDiagram::lblKey(int index) const {
+    if (index < 0 || std::size_t(index) >= m_lblKey.size())
+        return nullptr;
+    return m_lblKey[std::size_t(index)];
+}
+
+BoxLabel *KeyboardDiagram::lblFinger(int slot) const {
+    if (slot < 0 || slot >= kFingerSlots)
+        return nullptr;
+    return m_lblFinger[std::size_t(slot)];
+}
+
+void KeyboardDiagram::setKeyFillMode(int index, FillMode mode) {
+    if (BoxLabel *box = lblKey(index))
+        box->setFillMode(mode);
+}
+
+void KeyboardDiagram::setKeyCaption(int index, const QString &caption) {
+    if (BoxLabel *box = lblKey(index))
+        box->setCaption(caption);
+}
+
+void KeyboardDiagram::setFingerVisible(int slot, bool visible) {
+    if (BoxLabel *marker = lblFinger(slot))
+        marker->setVisible(visible);
+}
+
+} // namespace keyvora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "keyboard/boxlabel.h"
+#include "keyboard/keymodel.h"
+
+#include <QFrame>
+
+#include <array>
+#include <vector>
+
+namespace keyvora {
+
+class SvgPicture;
+
+// The keyboard frame fraKeyboard with its 61 key boxes, built from the key model in one of
+// the windows' designs and placed at that design's position in its parent. The main design
+// adds the two hand pictures and the nine finger markers, hidden; the finger-colour design
+// adds the legend.
+class KeyboardDiagram : public QFrame {
+    Q_OBJECT
+public:
+    explicit KeyboardDiagram(DiagramWindow window, QWidget *parent = nullptr);
+    explicit KeyboardDiagram(const DiagramDesign &design, QWidget *parent = nullptr);
+
+    const DiagramDesign &design() const { return m_design; }
+
+    // The lblKey member at an index, or null where the array has none.
+    BoxLabel *lblKey(int index) const;
+    // The finger marker of a slot, or null outside 0 to 8 and in diagrams without hands.
+    BoxLabel *lblFinger(int slot) const;
+    // Any of the 61 key boxes, the static keys included, by position in keys(); null past them.
+    BoxLabel *keyBox(std::size_t position) const {
+        return position < m_keyBoxes.size() ? m_keyBoxes[position] : nullptr;
+    }
+
+    // Addressed by lblKey index; an index without a member is passed over.
+    void setKeyFillMode(int index, FillMode mode);
+    void setKeyCaption(int index, const QString &caption);
+    // Slots outside 0 to 8, or a diagram without markers, are passed over.
+    void setFingerVisible(int slot, bool visible);
+
+private:
+    BoxLabel *addBox(const QString &name, const TwipRect &rect);
+
+    DiagramDesign m_design;
+    std::vector<BoxLabel *> m_keyBoxes;
+    std::array<BoxLabel *, 128> m_lblKey{};
+    std::array<BoxLabel *, kFingerSlots> m_lblFinger{};
+};
+
+} // namespace keyvora
