@@ -1,5 +1,8 @@
 #include "shell/mainwindow.h"
 
+#include "keyboard/keyboarddiagram.h"
+#include "keyboard/keyguidance.h"
+#include "keyboard/keymodel.h"
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
@@ -24,7 +27,7 @@ const QString kPracticeFileFilter = QStringLiteral("Text Files (*.txt)|*txt|All 
 
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    return {twips(left), twips(top), twips(width), twips(height)};
 }
 
 enum class Check { None, On, Off, English, Malay };
@@ -101,11 +104,12 @@ MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &le
     buildControls();
     buildMenus();
 
-    m_attempt =
-        std::make_unique<PracticeAttempt>(*rtbSource, *rtbInput, static_cast<AttemptView &>(*this),
-                                          [&platform](std::function<void()> onTick) {
-                                              return platform.makeTicker(std::move(onTick));
-                                          });
+    const TickerFactory makeTicker = [&platform](std::function<void()> onTick) {
+        return platform.makeTicker(std::move(onTick));
+    };
+    m_guidance = std::make_unique<KeyGuidance>(*fraKeyboard, makeTicker);
+    m_attempt = std::make_unique<PracticeAttempt>(*rtbSource, *rtbInput,
+                                                  static_cast<AttemptView &>(*this), makeTicker);
     rtbSource->setChangeHandler([this] { m_attempt->rtbSource_Change(); });
     rtbInput->setHandler(this);
 
@@ -172,10 +176,7 @@ void MainWindow::buildControls()
     lblNextLtr->setPalette(white);
     lblNextLtr->setFont(designFont(QStringLiteral("Times New Roman"), 26.25));
 
-    fraKeyboard = new QWidget(client);
-    fraKeyboard->setObjectName(QStringLiteral("fraKeyboard"));
-    fraKeyboard->setGeometry(twipsRect(0, 4920, 12000, 3135));
-    fraKeyboard->setFont(designFont(QStringLiteral("Arial"), 8.25));
+    fraKeyboard = new KeyboardDiagram(DiagramWindow::Main, client);
 }
 
 void MainWindow::buildMenus()
@@ -216,6 +217,11 @@ void MainWindow::buildMenus()
     }
     mnuSetBsOn = findChild<QAction *>(QStringLiteral("mnuSetBsOn"));
     mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
+}
+
+void MainWindow::tmrResetKey_Timer()
+{
+    m_guidance->tmrResetKey_Timer();
 }
 
 void MainWindow::loadPracticeText(const QString &text)
@@ -289,7 +295,7 @@ void MainWindow::mnuSetBsOff_Click()
 void MainWindow::rtbInput_KeyDown(int keyCode, int shift)
 {
     Q_UNUSED(keyCode);
-    Q_UNUSED(shift);
+    m_guidance->keyDown(shift);
 }
 
 void MainWindow::rtbInput_KeyPress(char16_t &keyAscii)
@@ -305,7 +311,7 @@ void MainWindow::rtbInput_Change()
 void MainWindow::rtbInput_KeyUp(int keyCode, int shift)
 {
     Q_UNUSED(keyCode);
-    Q_UNUSED(shift);
+    m_guidance->keyUp(shift);
 }
 
 bool MainWindow::backspacingOff() const
@@ -315,7 +321,7 @@ bool MainWindow::backspacingOff() const
 
 void MainWindow::keyPressed(char16_t code)
 {
-    Q_UNUSED(code);
+    m_guidance->keyPressed(code);
 }
 
 void MainWindow::showNextLetter(const QString &letter)
@@ -325,7 +331,7 @@ void MainWindow::showNextLetter(const QString &letter)
 
 void MainWindow::guideFinger(const QString &nextChar)
 {
-    Q_UNUSED(nextChar);
+    m_guidance->guideFinger(nextChar);
 }
 
 void MainWindow::showSpeed(qint64 wordsPerMinute)

@@ -16,6 +16,8 @@ class QLabel;
 namespace keyvora {
 
 class CommonDialog;
+class KeyboardDiagram;
+class KeyGuidance;
 class Platform;
 class PracticeTarget;
 
@@ -42,8 +44,10 @@ public:
 
     void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
     void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
+    void tmrResetKey_Timer();
 
     const PracticeAttempt &attempt() const { return *m_attempt; }
+    const KeyGuidance &guidance() const { return *m_guidance; }
     QString practiceFilePath() const { return m_practiceFilePath; }
 
 private:
@@ -83,11 +87,12 @@ private:
     QLabel *lblNextLtr = nullptr;
     QLabel *lblNumOfWords = nullptr;
     QLabel *lblDuration = nullptr;
-    QWidget *fraKeyboard = nullptr;
+    KeyboardDiagram *fraKeyboard = nullptr;
     QAction *mnuSetBsOn = nullptr;
     QAction *mnuSetBsOff = nullptr;
 
     std::unique_ptr<CommonDialog> cmDlg;
+    std::unique_ptr<KeyGuidance> m_guidance;
     std::unique_ptr<PracticeAttempt> m_attempt;
     QString m_practiceFilePath;
 };

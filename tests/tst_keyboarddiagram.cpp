@@ -14,7 +14,8 @@ const QColor kLittle(255, 192, 192), kRing(0, 255, 255), kMiddle(255, 255, 128),
 
 using Fills = QMap<QString, QColor>; // object name -> colour of a box that opens filled
 
-Fills fills(std::initializer_list<int> indices, const QColor &colour, Fills more = {}) {
+Fills fills(std::initializer_list<int> indices, const QColor &colour, Fills more = {})
+{
     for (const int index : indices)
         more.insert(QStringLiteral("lblKey(%1)").arg(index), colour);
     return more;
@@ -25,7 +26,8 @@ Fills fills(std::initializer_list<int> indices, const QColor &colour, Fills more
 class TestKeyboardDiagram : public QObject {
     Q_OBJECT
 private slots:
-    void lblKeyHasMembersOnlyAtCharacterCodes() {
+    void lblKeyHasMembersOnlyAtCharacterCodes()
+    {
         QList<int> members = {8, 9, 13, 32, 39, 44, 45, 46, 47, 59, 61, 91, 92, 93, 96};
         for (int code = '0'; code <= 'Z'; ++code)
             members << ((code <= '9' || code >= 'A') ? code : 0);
@@ -40,7 +42,8 @@ private slots:
         QCOMPARE(diagram.findChild<BoxLabel *>(u"lblKey(65)"_qs), diagram.lblKey(65));
     }
 
-    void colourings_data() {
+    void colourings_data()
+    {
         QTest::addColumn<int>("window");
         QTest::addColumn<Fills>("opaque");
         QTest::newRow("main windows: outlines only") << int(DiagramWindow::Main) << Fills{};
@@ -60,7 +63,8 @@ private slots:
                      fills({54, 55, 56, 57, 48, 45, 61, 91, 93, 92, 59, 39, 44, 46, 47}, kYellow,
                            {{u"lblRShift"_qs, kPink}, {u"lblLShift"_qs, kYellow}}));
     }
-    void colourings() {
+    void colourings()
+    {
         QFETCH(int, window);
         QFETCH(Fills, opaque);
         KeyboardDiagram diagram{DiagramWindow(window)};
@@ -72,14 +76,16 @@ private slots:
         }
     }
 
-    void mainKeysLightGreenButEnterGrey() {
+    void mainKeysLightGreenButEnterGrey()
+    {
         KeyboardDiagram diagram(DiagramWindow::Main);
         QCOMPARE(diagram.lblKey(65)->fillColour(), kGreen);
         QCOMPARE(diagram.lblKey(8)->fillColour(), kGreen);
         QCOMPARE(diagram.lblKey(13)->fillColour(), QColor(224, 224, 224));
     }
 
-    void shiftLessonShowsShiftedSymbolsButTheGraveAccent() {
+    void shiftLessonShowsShiftedSymbolsButTheGraveAccent()
+    {
         KeyboardDiagram diagram(DiagramWindow::Shift);
         QString shown;
         for (const int index : kShiftedCaptionOrder)
@@ -89,7 +95,8 @@ private slots:
     }
 
     // Taken as an access key, a lone "&" would draw nothing.
-    void ampersandIsDrawnLiterally() {
+    void ampersandIsDrawnLiterally()
+    {
         KeyboardDiagram diagram(DiagramWindow::Shift);
         const QImage face = diagram.lblKey(55)->grab().toImage();
         int ink = 0;
@@ -100,7 +107,8 @@ private slots:
         QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
     }
 
-    void legendOnlyUnderFingerColours() {
+    void legendOnlyUnderFingerColours()
+    {
         KeyboardDiagram colours(DiagramWindow::LeftRight);
         const std::pair<QString, QColor> legend[] = {{u"Little Finger"_qs, kLittle},
                                                      {u"Ring Finger"_qs, kRing},
@@ -121,7 +129,8 @@ private slots:
     }
 
     // Most of each (hidden) marker must cover a fingertip, not the ground around the hand.
-    void markersSitOnTheFingertips() {
+    void markersSitOnTheFingertips()
+    {
         KeyboardDiagram diagram(DiagramWindow::Main);
         for (const QString &hand : {u"imgLeftHand"_qs, u"imgRightHand"_qs})
             QVERIFY2(diagram.findChild<SvgPicture *>(hand)->isValid(), qPrintable(hand));

@@ -10,7 +10,9 @@ namespace {
 // Ticks when the test says so; the guidance cannot tell it from the real timer.
 struct ManualTicker final : Ticker {
     explicit ManualTicker(std::function<void()> tick)
-        : onTick(std::move(tick)) {}
+        : onTick(std::move(tick))
+    {
+    }
     void start() override { active = true; }
     void stop() override { active = false; }
     bool isActive() const override { return active; }
@@ -30,7 +32,8 @@ class TestKeyGuidance : public QObject {
     std::unique_ptr<KeyGuidance> m_guidance;
     ManualTicker *m_tmrResetKey = nullptr;
 
-    QList<QString> litBoxes() const {
+    QList<QString> litBoxes() const
+    {
         QList<QString> lit;
         for (std::size_t i = 0; i < keys().size(); ++i) {
             if (m_diagram->keyBox(i)->fillMode() == FillMode::Opaque)
@@ -38,7 +41,8 @@ class TestKeyGuidance : public QObject {
         }
         return lit;
     }
-    QList<int> visibleMarkers() const {
+    QList<int> visibleMarkers() const
+    {
         QList<int> visible;
         for (int slot = 0; slot < kFingerSlots; ++slot) {
             if (!m_diagram->lblFinger(slot)->isHidden())
@@ -48,7 +52,8 @@ class TestKeyGuidance : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_diagram = std::make_unique<KeyboardDiagram>(DiagramWindow::Main);
         m_guidance = std::make_unique<KeyGuidance>(*m_diagram, [this](std::function<void()> tick) {
             auto ticker = std::make_unique<ManualTicker>(std::move(tick));
@@ -58,7 +63,8 @@ private slots:
     }
     void cleanup() { m_guidance.reset(); }
 
-    void keyPressLightsItsKey_data() {
+    void keyPressLightsItsKey_data()
+    {
         QTest::addColumn<int>("code");
         QTest::addColumn<QList<QString>>("lit");
         const QList<QString> nothing;
@@ -70,7 +76,8 @@ private slots:
         QTest::newRow("Enter lights nothing but still starts the timer") << 13 << nothing;
         QTest::newRow("code 127 lights nothing") << 127 << nothing;
     }
-    void keyPressLightsItsKey() {
+    void keyPressLightsItsKey()
+    {
         QFETCH(int, code);
         QFETCH(QList<QString>, lit);
         QVERIFY(!m_tmrResetKey->isActive());
@@ -79,7 +86,8 @@ private slots:
         QVERIFY(m_tmrResetKey->isActive());
     }
 
-    void tickPutsEveryLitKeyOutAndStops() {
+    void tickPutsEveryLitKeyOutAndStops()
+    {
         for (const char16_t code : {u'a', u'S', u'1', u' ', char16_t(8), u'\r'})
             m_guidance->keyPressed(code);
         QCOMPARE(litBoxes().size(), 5);
@@ -93,7 +101,8 @@ private slots:
     }
 
     // Steps: "D<mask>" key down, "U<mask>" key up; masks 1 Shift, 2 Ctrl, 4 Alt.
-    void shiftCaptions_data() {
+    void shiftCaptions_data()
+    {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<bool>("shifted");
         QTest::newRow("Shift alone shifts") << u"D1"_qs << true;
@@ -105,7 +114,8 @@ private slots:
         QTest::newRow("Ctrl joining Shift changes nothing") << u"D1 D3"_qs << true;
         QTest::newRow("key up with nothing held when already unshifted") << u"U0"_qs << false;
     }
-    void shiftCaptions() {
+    void shiftCaptions()
+    {
         QFETCH(QString, steps);
         QFETCH(bool, shifted);
         for (const QString &step : steps.split(u' ')) {
@@ -123,7 +133,8 @@ private slots:
         QVERIFY(litBoxes().isEmpty());
     }
 
-    void guideFinger_data() {
+    void guideFinger_data()
+    {
         QTest::addColumn<QString>("nextChar");
         QTest::addColumn<QList<int>>("visible");
         const QList<int> none;
@@ -133,7 +144,8 @@ private slots:
         QTest::newRow("end marker: none") << u"\r"_qs << none;
         QTest::newRow("past the end: none") << QString() << none;
     }
-    void guideFinger() {
+    void guideFinger()
+    {
         QFETCH(QString, nextChar);
         QFETCH(QList<int>, visible);
         m_guidance->guideFinger(u"p"_qs);

@@ -25,7 +25,8 @@ const QString kCharactersOfSlot[kFingerSlots] = {
     u"8*IiKk,<"_qs,         u"9(OoLl.>"_qs, u"0)Pp;:'\"[{]}\\|-_=+/?"_qs,
 };
 
-std::optional<int> expectedKey(char16_t code) {
+std::optional<int> expectedKey(char16_t code)
+{
     if (code >= u'a' && code <= u'z')
         return code - 32;
     if (code >= u'A' && code <= u'Z')
@@ -37,7 +38,8 @@ std::optional<int> expectedKey(char16_t code) {
     return std::nullopt;
 }
 
-std::optional<int> expectedSlot(char16_t code) {
+std::optional<int> expectedSlot(char16_t code)
+{
     for (int slot = 0; slot < kFingerSlots; ++slot) {
         if (kCharactersOfSlot[slot].contains(QChar(code)))
             return slot;
@@ -46,7 +48,8 @@ std::optional<int> expectedSlot(char16_t code) {
 }
 
 // Every code below 128 and a few beyond, each row named after what it guards.
-void addCodeRows(const char *verb, std::optional<int> (*expected)(char16_t)) {
+void addCodeRows(const char *verb, std::optional<int> (*expected)(char16_t))
+{
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("expected"); // -1: none
     std::vector<int> codes(131);
@@ -69,14 +72,16 @@ class TestKeyModel : public QObject {
     Q_OBJECT
 private slots:
     void keyForEveryCharacter_data() { addCodeRows("lights", expectedKey); }
-    void keyForEveryCharacter() {
+    void keyForEveryCharacter()
+    {
         QFETCH(int, code);
         QFETCH(int, expected);
         QCOMPARE(keyIndexForChar(char16_t(code)).value_or(-1), expected);
     }
 
     void slotForEveryCharacter_data() { addCodeRows("slot", expectedSlot); }
-    void slotForEveryCharacter() {
+    void slotForEveryCharacter()
+    {
         QFETCH(int, code);
         QFETCH(int, expected);
         QCOMPARE(fingerSlotForChar(char16_t(code)).value_or(-1), expected);
