@@ -11,6 +11,9 @@ inline QFont designFont(const QString &family, double pointSize)
 {
     QFont font(family);
     font.setPointSizeF(pointSize);
+    // Set explicitly, or a child would inherit its frame's small capitals.
+    font.setCapitalization(QFont::MixedCase);
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
     return font;
 }
 
