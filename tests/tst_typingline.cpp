@@ -1,4 +1,3 @@
-#include "engine/practiceattempt.h"
 #include "shell/typingline.h"
 
 #include <QClipboard>
@@ -69,7 +68,6 @@ private slots:
     void setTextRaisesChangeOnlyWhenDifferent_data();
     void setTextRaisesChangeOnlyWhenDifferent();
     void rewriteFromInsideTheChangeHandler();
-    void mistakeMarkOfTheRealAttempt();
     void mouseClickPlacesCaretAndDragSelects();
     void autoRepeatReleaseRaisesNoKeyUp();
     void longInputStaysWorkable();
@@ -341,77 +339,6 @@ void TypingLineTest::rewriteFromInsideTheChangeHandler() {
     QCOMPARE(m_line->text(), "y*ab");
     QCOMPARE(m_handler->log.filter("change"),
              (QStringList{"change ab", "change xab", "change *ab", "change y*ab"}));
-}
-
-namespace {
-
-class QuietView : public AttemptView {
-public:
-    int beeps = 0;
-    bool backspacingOff() const override { return false; }
-    void keyPressed(char16_t) override {}
-    void showNextLetter(const QString &) override {}
-    void guideFinger(const QString &) override {}
-    void showSpeed(qint64) override {}
-    void showAccuracy(qint64) override {}
-    void showWordCount(qint64) override {}
-    void showDuration(qint64, qint64) override {}
-    void clearLiveFigures() override {}
-    void beep() override { ++beeps; }
-    void showVerdict(bool, qint64, qint64) override {}
-};
-
-class StillTicker : public Ticker {
-public:
-    void start() override { m_active = true; }
-    void stop() override { m_active = false; }
-    bool isActive() const override { return m_active; }
-
-private:
-    bool m_active = false;
-};
-
-class FixedSource : public SourceBox {
-public:
-    QString held;
-    QString text() const override { return held; }
-    void setText(const QString &text) override { held = text; }
-    void setPosition(qint64) override {}
-};
-
-class AttemptHandler : public InputBoxHandler {
-public:
-    explicit AttemptHandler(PracticeAttempt &attempt)
-        : m_attempt(attempt) {}
-    void rtbInput_KeyDown(int, int) override {}
-    void rtbInput_KeyPress(char16_t &keyAscii) override { m_attempt.rtbInput_KeyPress(keyAscii); }
-    void rtbInput_Change() override { m_attempt.rtbInput_Change(); }
-    void rtbInput_KeyUp(int, int) override {}
-
-private:
-    PracticeAttempt &m_attempt;
-};
-
-} // namespace
-
-void TypingLineTest::mistakeMarkOfTheRealAttempt() {
-    FixedSource source;
-    source.held = QStringLiteral("abcd\r");
-    QuietView view;
-    PracticeAttempt attempt(source, *m_line, view,
-                            [](std::function<void()>) { return std::make_unique<StillTicker>(); });
-    AttemptHandler handler(attempt);
-    m_line->setHandler(&handler);
-    QTest::keyClicks(m_line.get(), "axc");
-    QCOMPARE(m_line->text(), "a*c");
-    QCOMPARE(view.beeps, 1);
-    QCOMPARE(m_line->cursorPosition(), 3);
-    QTest::keyClick(m_line.get(), Qt::Key_Backspace);
-    QTest::keyClick(m_line.get(), Qt::Key_Backspace);
-    QTest::keyClick(m_line.get(), 'b');
-    QCOMPARE(m_line->text(), "ab");
-    QCOMPARE(view.beeps, 1);
-    m_line->setHandler(m_handler.get());
 }
 
 void TypingLineTest::mouseClickPlacesCaretAndDragSelects() {
