@@ -475,7 +475,7 @@ void TypingLine::layOutFrom(qsizetype start) const {
         m_layout.setFormats(formats);
         layOutOneLine(m_layout);
         m_shownEnd = end;
-        if (end >= length || m_layout.lineAt(0).naturalTextWidth() > width)
+        if (end >= length || m_layout.lineAt(0).cursorToX(int(shown.size())) > width)
             return;
         count = qMin(length - start, count * 2);
     }
@@ -492,7 +492,8 @@ qsizetype TypingLine::startBefore(qsizetype end, qreal width, const QString &suf
         probe.setText(shownText(start, end) + suffix);
         layOutOneLine(probe);
         const QTextLine line = probe.lineAt(0);
-        const qreal total = line.naturalTextWidth();
+        // Up to the caret after the last character: trailing spaces take room too.
+        const qreal total = line.cursorToX(int(probe.text().size()));
         if (total > width || start == 0) {
             if (total <= width)
                 return start;
@@ -521,7 +522,7 @@ void TypingLine::ensureLayout() const {
         m_viewStart = startBefore(m_cursor, width - caretWidth, m_preedit.left(m_preeditCursor));
         layOutFrom(m_viewStart);
     } else if (m_viewStart > 0 && m_shownEnd >= length &&
-               m_layout.lineAt(0).naturalTextWidth() < width - caretWidth) {
+               m_layout.lineAt(0).cursorToX(int(m_layout.text().size())) < width - caretWidth) {
         // Text taken away at the end: show as much as fits again, as a text box does.
         m_viewStart =
             startBefore(length, width - caretWidth, m_cursor == length ? m_preedit : QString());
