@@ -33,6 +33,9 @@ std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
     default:
         break;
     }
+    // A dead key types nothing itself: the letter it makes arrives as an input-method commit.
+    if (event.key() >= Qt::Key_Dead_Grave && event.key() <= Qt::Key_Dead_Longsolidusoverlay)
+        return std::nullopt;
     // Ctrl with a letter types its control code, as a desktop text box reports it.
     if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier) &&
         event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)

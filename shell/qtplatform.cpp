@@ -1,7 +1,8 @@
 #include "shell/qtplatform.h"
 
 #include "shell/qtcommondialog.h"
-#include "shell/stockboxes.h"
+#include "shell/practicetextview.h"
+#include "shell/typingline.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,12 +36,12 @@ std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent)
 
 SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent)
 {
-    return new StockSourceBox(parent);
+    return new PracticeTextView(parent);
 }
 
 InputBoxWidget *QtPlatform::makeInputBox(QWidget *parent)
 {
-    return new StockInputBox(parent);
+    return new TypingLine(parent);
 }
 
 } // namespace keyvora

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "shell/accessibletextsource.h"
+#include "shell/boxwidgets.h"
+
+#include <QBasicTimer>
+#include <QTextLayout>
+
+namespace keyvora {
+
+// The single-line box the learner types into. Only the stretch of text in view is laid out, so
+// an hour of typing (hundreds of thousands of characters on one line) costs a keystroke no more
+// than the first minute did. Every key raises key down, then key press with its character by
+// reference for keys that type one, then the edit with its change event, then key up on
+// release. A character committed by an input method (a dead key, the compose key) counts as
+// the character of a key press, so it is judged like one.
+class TypingLine : public InputBoxWidget, public AccessibleTextSource {
+    Q_OBJECT
+public:
+    explicit TypingLine(QWidget *parent = nullptr);
+    ~TypingLine() override;
+
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override;
+    void setCursorPosition(qint64 position) override;
+    qsizetype cursorPosition() const { return m_cursor; }
+
+    bool hasSelection() const { return m_cursor != m_anchor; }
+    QString selectedText() const;
+    void selectAll();
+    void cut();
+    void copy() const;
+    void paste();
+
+    // Where the caret is drawn, in widget coordinates.
+    QRect cursorRect() const;
+    // The text shown, from the first character in view to the last.
+    TextSpan visibleSpan() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+    // AccessibleTextSource
+    const QString &accessibleText() const override { return m_text; }
+    bool isTextEditable() const override { return true; }
+    bool isTextMultiLine() const override { return false; }
+    qsizetype caretOffset() const override { return m_cursor; }
+    qsizetype anchorOffset() const override { return m_anchor; }
+    void selectRange(qsizetype anchor, qsizetype caret) override;
+    QRect characterRect(qsizetype offset) const override;
+    qsizetype offsetAt(const QPoint &point) const override;
+    void revealOffset(qsizetype offset) override;
+    TextSpan lineSpanAt(qsizetype) const override { return {0, m_text.size()}; }
+    void replaceRange(qsizetype start, qsizetype end, const QString &text) override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    void typeCode(char16_t code);
+    void applyCode(char16_t code);
+    void editingKey(QKeyEvent *event);
+    void edit(qsizetype start, qsizetype end, const QString &text);
+    void insert(const QString &text);
+    void backspace();
+    void deleteForward();
+    void moveCursor(qsizetype offset, bool select);
+    void caretMoved();
+
+    QRect textArea() const;
+    void ensureLayout() const;
+    void layOutFrom(qsizetype start) const;
+    qsizetype startBefore(qsizetype end, qreal width, const QString &suffix) const;
+    QString shownText(qsizetype start, qsizetype end) const;
+    int indexOf(qsizetype offset) const;
+    qsizetype offsetOfIndex(int index) const;
+    qreal caretX() const;
+    qreal lineTop() const;
+    qsizetype hitTest(int x) const;
+    void restartBlink();
+    void notifyCursor();
+
+    QString m_text;
+    qsizetype m_cursor = 0;
+    qsizetype m_anchor = 0;
+    QString m_preedit;
+    int m_preeditCursor = 0;
+    bool m_selecting = false;
+    QBasicTimer m_blink;
+    bool m_caretOn = true;
+
+    // The shown stretch, worked out before the next paint or query.
+    mutable QTextLayout m_layout;
+    mutable qsizetype m_viewStart = 0;
+    mutable qsizetype m_shownEnd = 0;
+    mutable int m_preeditAt = -1; // layout position of the preedit, -1 when not shown
+    mutable bool m_layoutStale = true;
+};
+
+} // namespace keyvora
