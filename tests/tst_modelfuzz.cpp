@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -227,8 +228,34 @@ private:
         return QStringLiteral("open file (encoding %1) \"%2\"").arg(encoding).arg(show(text));
     }
 
+    // A held key repeats, one press per event, and the timers keep ticking meanwhile.
+    QString holdOn()
+    {
+        if (chance(0.3))
+            return tick();
+        const bool release = --m_repeats < 0;
+        QKeyEvent key(release ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_unknown,
+                      Qt::NoModifier, QString(m_heldKey), !release);
+        QCoreApplication::sendEvent(f.rtbInput, &key);
+        return release ? QStringLiteral("release \"%1\"").arg(show(m_heldKey))
+                       : QStringLiteral("repeat \"%1\"").arg(show(m_heldKey));
+    }
+
+    QString tick()
+    {
+        // Ticks of the two timers come in either order and only while they run.
+        const int which = pick(3);
+        if (which != 1 && f.window.attempt().tmrCheckNumOfWords().isActive())
+            wordCounterTick();
+        if (which != 0 && f.window.attempt().tmrSpeed().isActive())
+            clockTick();
+        return QStringLiteral("tick %1").arg(which);
+    }
+
     QString event()
     {
+        if (m_repeats >= 0)
+            return holdOn();
         const QString input = f.rtbInput->text();
         const QString source = f.rtbSource->text();
         const bool backspacingOff = f.action("mnuSetBsOff")->isChecked();
@@ -243,6 +270,14 @@ private:
             const QChar next = input.size() < source.size() ? source[input.size()] : QChar();
             const Qt::KeyboardModifiers modifiers =
                 chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
+            if (chance(0.01)) {
+                m_heldKey = typeable(next) && chance(0.5) ? next : QChar(u'x');
+                m_repeats = 1 + pick(8);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                                QString(m_heldKey));
+                QCoreApplication::sendEvent(f.rtbInput, &press);
+                return QStringLiteral("hold \"%1\"").arg(show(m_heldKey));
+            }
             if (typeable(next) && chance(0.93)) {
                 typeChar(next, modifiers);
                 return QStringLiteral("type expected \"%1\"").arg(show(next));
@@ -271,8 +306,14 @@ private:
             static const Qt::KeyboardModifiers withShift[] = {
                 Qt::ShiftModifier, Qt::ShiftModifier | Qt::ControlModifier,
                 Qt::ShiftModifier | Qt::AltModifier};
-            const int which = pick(3);
+            const int which = pick(4);
             m_inputSame = true;
+            // Escape types a control code the box ignores; Tab takes the focus away.
+            if (which == 3) {
+                const Qt::Key key = chance(0.5) ? Qt::Key_Escape : Qt::Key_Tab;
+                QTest::keyClick(f.rtbInput, key);
+                return QStringLiteral("key %1").arg(int(key), 0, 16);
+            }
             QTest::keyClick(f.rtbInput, Qt::Key_Shift, withShift[which]);
             return QStringLiteral("Shift (modifiers %1)").arg(which);
         }
@@ -289,8 +330,9 @@ private:
             return QStringLiteral("Delete");
         }
         if (roll < 715) {
-            static const Qt::Key edits[] = {Qt::Key_A, Qt::Key_X, Qt::Key_C, Qt::Key_V, Qt::Key_Z};
-            const Qt::Key key = edits[pick(5)];
+            static const Qt::Key edits[] = {Qt::Key_A, Qt::Key_X, Qt::Key_C,
+                                            Qt::Key_V, Qt::Key_Z, Qt::Key_Y};
+            const Qt::Key key = edits[pick(6)];
             QTest::keyClick(f.rtbInput, key, Qt::ControlModifier);
             return QStringLiteral("Ctrl+%1").arg(QChar(char16_t(key)));
         }
@@ -341,13 +383,7 @@ private:
                 f.window.mnuFileReset_Click();
             return QStringLiteral("reset");
         }
-        // Ticks of the two timers come in either order and only while they run.
-        const int which = pick(3);
-        if (which != 1 && f.window.attempt().tmrCheckNumOfWords().isActive())
-            wordCounterTick();
-        if (which != 0 && f.window.attempt().tmrSpeed().isActive())
-            clockTick();
-        return QStringLiteral("tick %1").arg(which);
+        return tick();
     }
 
     void wordCounterTick()
@@ -523,6 +559,9 @@ private:
     QString m_accuracyLabel;
     QString m_wordsLabel;
     QString m_durationLabel;
+
+    QChar m_heldKey;
+    int m_repeats = -1; // presses left of a held key; -1 when none is held
 };
 
 } // namespace
