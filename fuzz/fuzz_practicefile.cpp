@@ -46,14 +46,19 @@ bool isWindows1252Of(const QString &text, const QByteArray &bytes)
     return true;
 }
 
-QString scratchFile()
-{
-    char name[] = "/tmp/keyvora-fuzz-XXXXXX";
-    const int fd = ::mkstemp(name);
-    KEYVORA_REQUIRE(fd >= 0);
-    ::close(fd);
-    return QFile::decodeName(name);
-}
+// One file for the whole run, removed when the fuzzer exits.
+struct ScratchFile {
+    ScratchFile()
+    {
+        char name[] = "/tmp/keyvora-fuzz-XXXXXX";
+        const int fd = ::mkstemp(name);
+        KEYVORA_REQUIRE(fd >= 0);
+        ::close(fd);
+        path = QFile::decodeName(name);
+    }
+    ~ScratchFile() { QFile::remove(path); }
+    QString path;
+};
 
 } // namespace
 
@@ -76,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         KEYVORA_REQUIRE(isWindows1252Of(text, bytes));
     }
 
-    static const QString path = scratchFile();
+    static const ScratchFile scratch;
+    const QString &path = scratch.path;
     QFile file(path);
     KEYVORA_REQUIRE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     KEYVORA_REQUIRE(file.write(bytes) == bytes.size());
