@@ -361,7 +361,9 @@ private:
         if (roll < 765)
             return loadFile();
         if (roll < 780) {
-            // A drill hands its text over the same way; so will the language switch's windows.
+            // The hand-off the tutorial drills will use; once they exist, open them here too.
+            // The language switch belongs in this list as well: after it, the hidden window's
+            // attempt (its timers still running) must pass the same checks as the shown one.
             const QString text = chance(0.2) ? source : randomText(25);
             expectLoad(text);
             f.windows.LoadPracticeText(text);
