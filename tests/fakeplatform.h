@@ -5,6 +5,8 @@
 #include "shell/qtplatform.h"
 
 #include <QStringList>
+
+#include <functional>
 #include <vector>
 
 namespace keyvora::test {
@@ -22,7 +24,8 @@ private:
 
 // What the open dialog answers, and what it was asked with.
 struct OpenScript {
-    QString answer; // empty: the learner cancels
+    QString answer;                   // empty: the learner cancels
+    std::function<void()> whenChosen; // runs as the dialog closes on a chosen file
     QString seenFilter;
     bool seenCancelError = false;
 };
@@ -40,6 +43,8 @@ public:
         if (m_script.answer.isEmpty())
             return false;
         setFileName(m_script.answer);
+        if (m_script.whenChosen)
+            m_script.whenChosen();
         return true;
     }
     void showHelp() override {}
