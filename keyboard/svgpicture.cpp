@@ -6,9 +6,12 @@ namespace keyvora {
 
 SvgPicture::SvgPicture(const QString &resource, QWidget *parent)
     : QWidget(parent)
-    , m_renderer(resource) {}
+    , m_renderer(resource)
+{
+}
 
-void SvgPicture::paintEvent(QPaintEvent *) {
+void SvgPicture::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     m_renderer.render(&painter, rect());
 }
