@@ -48,10 +48,11 @@ void KeyGuidance::keyUp(int shiftMask)
 
 void KeyGuidance::guideFinger(const QString &nextChar)
 {
+    // All hidden, then the one shown; a marker that stays is not hidden first, or every
+    // keystroke would repaint it and the hand beneath.
+    const std::optional<int> shown = fingerSlotForChar(nextChar);
     for (int slot = 0; slot < kFingerSlots; ++slot)
-        m_diagram.setFingerVisible(slot, false);
-    if (const auto slot = fingerSlotForChar(nextChar))
-        m_diagram.setFingerVisible(*slot, true);
+        m_diagram.setFingerVisible(slot, slot == shown);
 }
 
 void KeyGuidance::setCaptions(bool shifted)

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 
 #include <limits>
 
@@ -24,6 +25,44 @@ constexpr int kMargin = 4;
 constexpr qsizetype kKeepBehind = 8192;
 constexpr qsizetype kKeepAhead = 16384;
 
+// Fusion's bar costs more to paint than the lines of text beside it, and in a book a line typed
+// moves its slider by a fraction of a pixel: it repaints only when what it shows changes.
+class SliderBar final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override
+    {
+        if (change != SliderOrientationChange && look() == m_painted)
+            return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        m_painted = look();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect slider;
+        bool atMinimum = false; // the arrows at the ends show whether they can move
+        bool atMaximum = false;
+        bool operator==(const Look &) const = default;
+    };
+    Look look() const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    std::optional<Look> m_painted;
+};
+
 bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype length)
 {
     return offset >= line.start && (offset < line.end || (line.end >= length && offset <= length));
@@ -33,7 +72,7 @@ bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype leng
 
 PracticeTextView::PracticeTextView(QWidget *parent)
     : SourceBoxWidget(parent)
-    , m_scrollBar(new QScrollBar(Qt::Vertical, this))
+    , m_scrollBar(new SliderBar(Qt::Vertical, this))
 {
     TextBoxAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
@@ -86,7 +125,7 @@ void PracticeTextView::setPosition(qint64 position)
     // The old mark and caret must be found before the view moves, the new ones after.
     const QRect old = markRect(oldPosition) | markRect(oldCursor);
     if (reveal(m_cursor, Reveal::WithContext) || hadSelection)
-        update();
+        updateText();
     else
         update(old | markRect(m_position));
     notifyCursor();
@@ -115,7 +154,7 @@ void PracticeTextView::selectRange(qsizetype anchor, qsizetype caret)
     m_goalX.reset();
     if (isVisible())
         reveal(m_cursor, Reveal::Minimal);
-    update();
+    updateText();
     notifyCursor();
 }
 
@@ -201,6 +240,17 @@ bool PracticeTextView::event(QEvent *event)
 int PracticeTextView::frameWidth() const
 {
     return style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+}
+
+QRect PracticeTextView::viewport() const
+{
+    const int frame = frameWidth();
+    return rect().adjusted(frame, frame, -frame, -frame).adjusted(0, 0, -m_scrollBar->width(), 0);
+}
+
+void PracticeTextView::updateText()
+{
+    update(viewport());
 }
 
 QRect PracticeTextView::textArea() const
@@ -290,7 +340,7 @@ void PracticeTextView::showFrom(Line top)
     m_top = top.start;
     m_lines.trim(m_top - kKeepBehind, m_top + kKeepAhead);
     syncScrollBar();
-    update();
+    updateText();
 }
 
 void PracticeTextView::scrollLines(int count)
@@ -383,7 +433,7 @@ void PracticeTextView::moveCursor(qsizetype offset, bool select)
         m_anchor = m_cursor;
     prepare();
     reveal(m_cursor, Reveal::Minimal);
-    update();
+    updateText();
     notifyCursor();
 }
 
@@ -471,7 +521,7 @@ void PracticeTextView::mousePressEvent(QMouseEvent *event)
     m_cursor = offset;
     if (!(event->modifiers() & Qt::ShiftModifier))
         m_anchor = offset;
-    update();
+    updateText();
     notifyCursor();
 }
 
@@ -489,7 +539,7 @@ void PracticeTextView::mouseMoveEvent(QMouseEvent *event)
     const qsizetype offset = hitTest(point);
     if (offset != m_cursor) {
         m_cursor = offset;
-        update();
+        updateText();
         notifyCursor();
     }
 }
@@ -513,7 +563,7 @@ void PracticeTextView::mouseDoubleClickEvent(QMouseEvent *event)
     m_anchor = word.start;
     m_cursor = word.end;
     m_selecting = true;
-    update();
+    updateText();
     notifyCursor();
 }
 
@@ -584,19 +634,19 @@ void PracticeTextView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const int frame = frameWidth();
     painter.fillRect(rect().adjusted(frame, frame, -frame, -frame), palette().base());
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.rect = rect();
-    option.frameShape = QFrame::StyledPanel;
-    option.state |= QStyle::State_Sunken;
-    option.lineWidth = frame;
-    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    // Typing repaints only the text; the frame is drawn when it is uncovered.
+    if (!viewport().contains(event->rect())) {
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.rect = rect();
+        option.frameShape = QFrame::StyledPanel;
+        option.state |= QStyle::State_Sunken;
+        option.lineWidth = frame;
+        style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    }
 
     const QRect area = textArea();
-    painter.setClipRect(rect()
-                            .adjusted(frame, frame, -frame, -frame)
-                            .adjusted(0, 0, -m_scrollBar->width(), 0)
-                            .intersected(event->rect()));
+    painter.setClipRect(viewport().intersected(event->rect()));
     const qsizetype length = m_text.size();
     const qsizetype selectionStart = qMin(m_cursor, m_anchor);
     const qsizetype selectionEnd = qMax(m_cursor, m_anchor);

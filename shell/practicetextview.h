@@ -69,7 +69,12 @@ private:
     enum class Reveal { WithContext, Minimal };
 
     int frameWidth() const;
+    // Inside the frame, left of the scroll bar: what the text and its marks may paint.
+    QRect viewport() const;
     QRect textArea() const;
+    // What a move of the position, the selection or the view changes: never the frame, and the
+    // scroll bar only when its slider moves.
+    void updateText();
     void prepare() const;
     bool reveal(qsizetype offset, Reveal how);
     void showFrom(Line top);

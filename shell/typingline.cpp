@@ -66,7 +66,7 @@ void TypingLine::setText(const QString &text)
     m_text = text;
     m_cursor = m_anchor = m_text.size();
     m_layoutStale = true;
-    update();
+    updateText();
     TextBoxAccessible::announceRewrite(this, old, m_text);
     if (InputBoxHandler *handler = this->handler())
         handler->rtbInput_Change();
@@ -386,7 +386,7 @@ void TypingLine::inputMethodEvent(QInputMethodEvent *event)
             m_preeditCursor = qBound(0, attribute.start, int(m_preedit.size()));
     }
     m_layoutStale = true;
-    update();
+    updateText();
     // Each committed character is a key press of its own, judged like a typed one.
     const QString committed = event->commitString();
     for (const QChar unit : committed)
@@ -407,7 +407,7 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text)
     m_cursor = m_anchor = start + text.size();
     m_layoutStale = true;
     restartBlink();
-    update();
+    updateText();
     updateMicroFocus();
     if (announce) {
         if (!removed.isEmpty()) {
@@ -465,7 +465,7 @@ void TypingLine::caretMoved()
 {
     m_layoutStale = true;
     restartBlink();
-    update();
+    updateText();
     updateMicroFocus();
     notifyCursor();
 }
@@ -556,9 +556,19 @@ void TypingLine::ensureLayout() const
     if (m_cursor < m_viewStart)
         m_viewStart = startBefore(m_cursor, width / 3, QString());
     layOutFrom(m_viewStart);
-    if (m_cursor > m_shownEnd || caretX() > width - caretWidth) {
-        m_viewStart = startBefore(m_cursor, width - caretWidth, m_preedit.left(m_preeditCursor));
-        layOutFrom(m_viewStart);
+    const qreal limit = width - caretWidth;
+    if (m_cursor > m_shownEnd || caretX() > limit) {
+        // Mostly a character typed at the right edge: the stretch laid out already tells how far
+        // to move, which spares laying out a screenful back from the caret on every key.
+        const std::optional<qsizetype> start = startToShowCaret(limit);
+        if (start) {
+            m_viewStart = *start;
+            layOutFrom(m_viewStart);
+        }
+        if (!start || caretX() > limit) {
+            m_viewStart = startBefore(m_cursor, limit, m_preedit.left(m_preeditCursor));
+            layOutFrom(m_viewStart);
+        }
     } else if (m_viewStart > 0 && m_shownEnd >= length &&
                m_layout.lineAt(0).cursorToX(int(m_layout.text().size())) < width - caretWidth) {
         // Text taken away at the end: show as much as fits again, as a text box does.
@@ -566,6 +576,21 @@ void TypingLine::ensureLayout() const
             startBefore(length, width - caretWidth, m_cursor == length ? m_preedit : QString());
         layOutFrom(m_viewStart);
     }
+}
+
+std::optional<qsizetype> TypingLine::startToShowCaret(qreal limit) const
+{
+    if (m_cursor > m_shownEnd)
+        return std::nullopt;
+    const QTextLine line = m_layout.lineAt(0);
+    const qreal overflow = caretX() - limit;
+    int index = line.xToCursor(overflow);
+    if (line.cursorToX(index) < overflow)
+        index = m_layout.nextCursorPosition(index);
+    // The preedit moves with the caret; a start inside or after it is no start.
+    if (m_preeditAt >= 0 && index > m_preeditAt)
+        return std::nullopt;
+    return offsetOfIndex(index);
 }
 
 int TypingLine::indexOf(qsizetype offset) const
@@ -605,19 +630,26 @@ qsizetype TypingLine::hitTest(int x) const
     return offsetOfIndex(m_layout.lineAt(0).xToCursor(x - textArea().left()));
 }
 
-void TypingLine::paintEvent(QPaintEvent *)
+void TypingLine::paintEvent(QPaintEvent *event)
 {
     ensureLayout();
     QPainter painter(this);
     QStyleOptionFrame panel;
     panel.initFrom(this);
-    panel.rect = rect();
-    panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
-    panel.midLineWidth = 0;
-    panel.state |= QStyle::State_Sunken;
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-
     const QRect area = textArea();
+    // A keystroke repaints only the text. The frame is stroked with antialiasing, which costs
+    // more than the text and hands its spans to the thread pool, so it is drawn only when
+    // something outside the text needs painting.
+    if (area.contains(event->rect())) {
+        painter.fillRect(event->rect(), panel.palette.brush(QPalette::Base));
+    } else {
+        panel.rect = rect();
+        panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+        panel.midLineWidth = 0;
+        panel.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    }
+
     painter.setClipRect(area);
     QList<QTextLayout::FormatRange> selections;
     if (hasSelection()) {
@@ -738,6 +770,11 @@ void TypingLine::timerEvent(QTimerEvent *event)
     }
     m_caretOn = !m_caretOn;
     update(cursorRect().adjusted(-1, 0, 1, 0));
+}
+
+void TypingLine::updateText()
+{
+    update(textArea());
 }
 
 void TypingLine::restartBlink()
