@@ -98,10 +98,19 @@ void PracticeAttempt::rtbSource_Change()
     m_tmrSpeed->start();
 
     const QScopedValueRollback normalising(m_normalising, true);
-    m_source.setText(joinLineBreaks(m_source.text()));
-    m_source.setText(tabsToSpaces(m_source.text()));
-    m_source.setText(trimTrailingSpaces(m_source.text()));
-    m_source.setText(appendEndMarker(m_source.text()));
+    // Each rewrite goes into the storage the box let go of at the one before, so a book is
+    // paged in twice rather than five times: fresh pages cost more than the copying.
+    QString spare;
+    const auto rewrite = [this, &spare](QString (*step)(const QString &, QString &&)) {
+        QString held = m_source.text();
+        m_source.setText(step(held, std::move(spare)));
+        if (spare.isNull())
+            spare = std::move(held);
+    };
+    rewrite(joinLineBreaks);
+    rewrite(tabsToSpaces);
+    rewrite(trimTrailingSpaces);
+    rewrite(appendEndMarker);
 }
 
 void PracticeAttempt::tmrCheckNumOfWords_Timer()
