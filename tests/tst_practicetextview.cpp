@@ -8,11 +8,13 @@ using namespace keyvora;
 
 namespace {
 
-QString paragraphOfWords(qsizetype size) {
+QString paragraphOfWords(qsizetype size)
+{
     return QString("quick brown foxes jump ").repeated(size / 23 + 1).left(size);
 }
 
-void press(QWidget *widget, int combined) {
+void press(QWidget *widget, int combined)
+{
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
 }
@@ -41,7 +43,8 @@ private:
     int m_changes = 0;
 };
 
-void PracticeTextViewTest::init() {
+void PracticeTextViewTest::init()
+{
     m_view = std::make_unique<PracticeTextView>();
     QFont font("Times New Roman");
     font.setPointSizeF(20.25);
@@ -53,11 +56,13 @@ void PracticeTextViewTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-void PracticeTextViewTest::cleanup() {
+void PracticeTextViewTest::cleanup()
+{
     m_view.reset();
 }
 
-void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data() {
+void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("sameString"); // write back the string the box holds
@@ -81,7 +86,8 @@ void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data
                                                   << "" << false << 0;
 }
 
-void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent() {
+void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent()
+{
     QFETCH(QString, before);
     QFETCH(QString, written);
     QFETCH(bool, sameString);
@@ -100,7 +106,8 @@ void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent() {
     QCOMPARE(m_view->text(), written);
 }
 
-void PracticeTextViewTest::positionStaysInView_data() {
+void PracticeTextViewTest::positionStaysInView_data()
+{
     QTest::addColumn<QString>("text");
 
     QTest::newRow("one paragraph of two million characters") << paragraphOfWords(2'000'000);
@@ -113,7 +120,8 @@ void PracticeTextViewTest::positionStaysInView_data() {
         << QString::fromUtf8("\U0001F600 \U0001D11E ").repeated(10'000);
 }
 
-void PracticeTextViewTest::positionStaysInView() {
+void PracticeTextViewTest::positionStaysInView()
+{
     QFETCH(QString, text);
 
     m_view->setText(text);
@@ -140,7 +148,8 @@ void PracticeTextViewTest::positionStaysInView() {
     QCOMPARE(m_changes, 1);
 }
 
-void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown() {
+void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown()
+{
     m_view->hide();
     const QString text = paragraphOfWords(1'000'000);
     m_view->setText(text);
@@ -150,7 +159,8 @@ void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown() {
     QVERIFY(span.start <= 700'000 && 700'000 < span.end);
 }
 
-void PracticeTextViewTest::learnerCannotEdit() {
+void PracticeTextViewTest::learnerCannotEdit()
+{
     m_view->setText("Type this.\r");
     m_changes = 0;
     m_view->setFocus();
@@ -165,7 +175,8 @@ void PracticeTextViewTest::learnerCannotEdit() {
     QCOMPARE(m_changes, 0);
 }
 
-void PracticeTextViewTest::keyboardSelectionAndCopy_data() {
+void PracticeTextViewTest::keyboardSelectionAndCopy_data()
+{
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("selected");
 
@@ -184,7 +195,8 @@ void PracticeTextViewTest::keyboardSelectionAndCopy_data() {
     QTest::newRow("Ctrl+A selects all") << QList<int>{ctrl | Qt::Key_A} << "hello world again\r";
 }
 
-void PracticeTextViewTest::keyboardSelectionAndCopy() {
+void PracticeTextViewTest::keyboardSelectionAndCopy()
+{
     QFETCH(QList<int>, keys);
     QFETCH(QString, selected);
 
@@ -199,7 +211,8 @@ void PracticeTextViewTest::keyboardSelectionAndCopy() {
     QCOMPARE(m_view->text(), "hello world again\r");
 }
 
-void PracticeTextViewTest::mouseSelects() {
+void PracticeTextViewTest::mouseSelects()
+{
     m_view->setText("hello world again\r");
     const auto leftOf = [this](qsizetype offset) {
         const QRect r = m_view->characterRect(offset);
@@ -215,7 +228,8 @@ void PracticeTextViewTest::mouseSelects() {
     QCOMPARE(m_changes, 1);
 }
 
-void PracticeTextViewTest::scrollBarMovesTheView() {
+void PracticeTextViewTest::scrollBarMovesTheView()
+{
     const QString text = paragraphOfWords(100'000);
     m_view->setText(text);
     const TextSpan first = m_view->visibleSpan();
