@@ -13,6 +13,18 @@ QString paragraphOfWords(qsizetype size)
     return QString("quick brown foxes jump ").repeated(size / 23 + 1).left(size);
 }
 
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void press(QWidget *widget, int combined)
 {
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
@@ -37,6 +49,8 @@ private slots:
     void keyboardSelectionAndCopy();
     void mouseSelects();
     void scrollBarMovesTheView();
+    void scrollBarRepaintsOnlyWhenItsLookChanges_data();
+    void scrollBarRepaintsOnlyWhenItsLookChanges();
 
 private:
     std::unique_ptr<PracticeTextView> m_view;
@@ -251,6 +265,43 @@ void PracticeTextViewTest::scrollBarMovesTheView()
 
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     QCOMPARE(m_view->visibleSpan().start, 0);
+}
+
+void PracticeTextViewTest::scrollBarRepaintsOnlyWhenItsLookChanges_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<qint64>("from");
+    QTest::addColumn<qint64>("to"); // -1: the end of the text
+    QTest::addColumn<bool>("repainted");
+
+    QTest::newRow("a few lines on in a book: the slider stays, no repaint")
+        << qsizetype(2'000'000) << qint64(1'000'000) << qint64(1'000'200) << false;
+    QTest::newRow("a few lines on in a short text: the slider moves")
+        << qsizetype(3'000) << qint64(1'000) << qint64(1'400) << true;
+    QTest::newRow("across the book: the slider moves")
+        << qsizetype(2'000'000) << qint64(1'000'000) << qint64(1'500'000) << true;
+    QTest::newRow("to the end of the book: the arrow below turns off")
+        << qsizetype(2'000'000) << qint64(1'998'000) << qint64(-1) << true;
+}
+
+void PracticeTextViewTest::scrollBarRepaintsOnlyWhenItsLookChanges()
+{
+    QFETCH(qsizetype, length);
+    QFETCH(qint64, from);
+    QFETCH(qint64, to);
+    QFETCH(bool, repainted);
+
+    m_view->setText(paragraphOfWords(length));
+    m_view->setPosition(from);
+    QCoreApplication::processEvents();
+    const qsizetype top = m_view->visibleSpan().start;
+    auto *bar = m_view->findChild<QScrollBar *>();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    m_view->setPosition(to < 0 ? length : to);
+    QCoreApplication::processEvents();
+    QVERIFY2(m_view->visibleSpan().start != top, "the view should have scrolled");
+    QCOMPARE(counter.paints > 0, repainted);
 }
 
 QTEST_MAIN(PracticeTextViewTest)

@@ -51,6 +51,18 @@ private:
     TypingLine &m_line;
 };
 
+// The union of what a widget paints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void press(QWidget *widget, int combined)
 {
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
@@ -79,6 +91,8 @@ private slots:
     void mouseClickPlacesCaretAndDragSelects();
     void autoRepeatReleaseRaisesNoKeyUp();
     void longInputStaysWorkable();
+    void repaintsTheFrameOnlyWhenItChanges_data();
+    void repaintsTheFrameOnlyWhenItChanges();
 
 private:
     std::unique_ptr<TypingLine> m_line;
@@ -412,6 +426,36 @@ void TypingLineTest::longInputStaysWorkable()
     QCOMPARE(m_line->selectedText().size(), 200011);
     QTest::keyClick(m_line.get(), Qt::Key_Backspace);
     QCOMPARE(m_line->text(), QString());
+}
+
+void TypingLineTest::repaintsTheFrameOnlyWhenItChanges_data()
+{
+    QTest::addColumn<int>("key"); // 0: the box loses the focus
+    QTest::addColumn<bool>("frameRepainted");
+
+    QTest::newRow("a typed letter repaints the text alone") << int(Qt::Key_X) << false;
+    QTest::newRow("Backspace repaints the text alone") << int(Qt::Key_Backspace) << false;
+    QTest::newRow("the caret moved by an arrow repaints the text alone")
+        << int(Qt::Key_Left) << false;
+    QTest::newRow("losing the focus repaints the frame, which shows it") << 0 << true;
+}
+
+void TypingLineTest::repaintsTheFrameOnlyWhenItChanges()
+{
+    QFETCH(int, key);
+    QFETCH(bool, frameRepainted);
+
+    m_line->setText("abc");
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    m_line->installEventFilter(&recorder);
+    if (key == 0)
+        m_line->clearFocus();
+    else
+        QTest::keyClick(m_line.get(), Qt::Key(key));
+    QCoreApplication::processEvents();
+    QVERIFY(!recorder.painted.isEmpty());
+    QCOMPARE(recorder.painted.contains(QPoint(0, m_line->height() / 2)), frameRepainted);
 }
 
 QTEST_MAIN(TypingLineTest)
