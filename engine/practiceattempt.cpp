@@ -75,7 +75,10 @@ void PracticeAttempt::rtbInput_Change()
         m_view.beep();
         {
             const QScopedValueRollback marking(m_marking, true);
-            m_input.setText(input.left(f.intInputLen - 1) + kMistakeMark);
+            // The input's left part and the mark, built with one copy of an hour's typing.
+            QString marked = input;
+            marked[f.intInputLen - 1] = kMistakeMark;
+            m_input.setText(marked);
         }
         m_input.setCursorPosition(f.intInputLen);
     }

@@ -60,7 +60,11 @@ TypingLine::~TypingLine() = default;
 
 void TypingLine::setText(const QString &text)
 {
-    if (text.size() == m_text.size() && (text.constData() == m_text.constData() || text == m_text))
+    // A rewrite of a long line mostly differs at its end (the mistake mark): that is looked at
+    // before the whole line is.
+    if (text.size() == m_text.size() &&
+        (text.constData() == m_text.constData() ||
+         (!text.isEmpty() && text.back() == m_text.back() && text == m_text)))
         return;
     const QString old = m_text;
     m_text = text;

@@ -329,6 +329,8 @@ void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent_data()
 
     QTest::newRow("a different text raises one change") << "abc"
                                                         << "abd" << 1;
+    QTest::newRow("a text differing only inside, ending alike, raises one") << "abc"
+                                                                            << "axc" << 1;
     QTest::newRow("an equal text built apart raises none") << "abc" << QString("ab") + "c" << 0;
     QTest::newRow("emptying raises one") << "abc"
                                          << "" << 1;
