@@ -23,23 +23,27 @@ QString storageFor(qsizetype length, QString &&spare)
 
 QString joinLineBreaks(const QString &text, QString &&spare)
 {
-    const qsizetype first = text.indexOf(QStringLiteral("\r\n"));
-    if (first < 0)
+    qsizetype cr = text.indexOf(QStringLiteral("\r\n"));
+    if (cr < 0)
         return text;
     const QChar *in = text.constData();
     const qsizetype length = text.size();
     QString joined = storageFor(length, std::move(spare));
     QChar *const begin = joined.data();
-    QChar *out = std::copy(in, in + first, begin);
+    QChar *out = begin;
+    qsizetype from = 0; // the first character not yet copied
     // Left to right, so that CR CR LF keeps its first CR.
-    for (qsizetype i = first; i < length;) {
-        if (in[i] == u'\r' && i + 1 < length && in[i + 1] == u'\n') {
+    while (cr >= 0) {
+        if (cr + 1 < length && in[cr + 1] == u'\n') {
+            out = std::copy(in + from, in + cr, out);
             *out++ = u' ';
-            i += 2;
+            from = cr + 2;
+            cr = text.indexOf(u'\r', from);
         } else {
-            *out++ = in[i++];
+            cr = text.indexOf(u'\r', cr + 1);
         }
     }
+    out = std::copy(in + from, in + length, out);
     joined.truncate(out - begin);
     return joined;
 }
@@ -48,8 +52,12 @@ QString tabsToSpaces(const QString &text, QString &&spare)
 {
     if (!text.contains(u'\t'))
         return text;
-    QString spaced = storageFor(text.size(), std::move(spare));
-    std::replace_copy(text.cbegin(), text.cend(), spaced.begin(), QChar(u'\t'), QChar(u' '));
+    const qsizetype length = text.size();
+    QString spaced = storageFor(length, std::move(spare));
+    const auto *in = reinterpret_cast<const char16_t *>(text.constData());
+    auto *out = reinterpret_cast<char16_t *>(spaced.data());
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = in[i] == u'\t' ? u' ' : in[i];
     return spaced;
 }
 

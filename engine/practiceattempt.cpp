@@ -107,7 +107,8 @@ void PracticeAttempt::rtbSource_Change()
     const auto rewrite = [this, &spare](QString (*step)(const QString &, QString &&)) {
         QString held = m_source.text();
         m_source.setText(step(held, std::move(spare)));
-        if (spare.isNull())
+        // Whichever storage nothing else holds now; the loader may keep the first text a while.
+        if (!spare.isDetached())
             spare = std::move(held);
     };
     rewrite(joinLineBreaks);

@@ -236,10 +236,11 @@ void MainWindow::mnuFileOpen_Click()
     if (!cmDlg->showOpen())
         return;
     m_practiceFilePath = cmDlg->fileName();
-    const PracticeFile file = readPracticeFile(m_practiceFilePath);
+    PracticeFile file = readPracticeFile(m_practiceFilePath);
     switch (file.status) {
     case PracticeFile::Status::Loaded:
-        rtbSource->setText(file.text);
+        // The box becomes the book's only holder, so that normalising reuses its storage.
+        rtbSource->setText(std::move(file.text));
         break;
     case PracticeFile::Status::TooLarge:
         m_platform.message(this, caption(Text::WindowCaption),

@@ -14,6 +14,7 @@
 #include <QStyleOptionSlider>
 
 #include <limits>
+#include <utility>
 
 namespace keyvora {
 
@@ -90,13 +91,16 @@ PracticeTextView::PracticeTextView(QWidget *parent)
 
 PracticeTextView::~PracticeTextView() = default;
 
-void PracticeTextView::setText(const QString &text)
+void PracticeTextView::setText(QString text)
 {
     if (text.size() == m_text.size() && (text.constData() == m_text.constData() || text == m_text))
         return;
-    const QString old = m_text;
-    m_text = text;
-    m_lines.setText(m_text);
+    {
+        // Let go of the old text before the change handler runs: it may rewrite a book.
+        const QString old = std::exchange(m_text, std::move(text));
+        m_lines.setText(m_text);
+        TextBoxAccessible::announceRewrite(this, old, m_text);
+    }
     m_position = 0;
     m_cursor = m_anchor = 0;
     m_top = 0;
@@ -104,7 +108,6 @@ void PracticeTextView::setText(const QString &text)
     m_revealPending = false;
     m_scrollBarStale = true;
     update();
-    TextBoxAccessible::announceRewrite(this, old, m_text);
     notifyChanged();
 }
 

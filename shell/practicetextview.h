@@ -21,7 +21,7 @@ public:
     ~PracticeTextView() override;
 
     QString text() const override { return m_text; }
-    void setText(const QString &text) override;
+    void setText(QString text) override;
     void setPosition(qint64 position) override;
 
     bool hasSelection() const { return m_cursor != m_anchor; }

@@ -54,15 +54,15 @@ StockSourceBox::StockSourceBox(Edit edit, QWidget *parent)
     fill(this, m_edit);
 }
 
-void StockSourceBox::setText(const QString &text)
+void StockSourceBox::setText(QString text)
 {
     if (text == m_text)
         return;
-    m_text = text;
+    m_text = std::move(text);
     if (auto *rich = qobject_cast<QTextEdit *>(m_edit))
-        rich->setPlainText(text);
+        rich->setPlainText(m_text);
     else
-        static_cast<QPlainTextEdit *>(m_edit)->setPlainText(text);
+        static_cast<QPlainTextEdit *>(m_edit)->setPlainText(m_text);
     notifyChanged();
 }
 

@@ -17,7 +17,7 @@ public:
 
     explicit StockSourceBox(Edit edit = Edit::Plain, QWidget *parent = nullptr);
     QString text() const override { return m_text; }
-    void setText(const QString &text) override;
+    void setText(QString text) override;
     void setPosition(qint64 position) override;
 
 private:
