@@ -6,6 +6,7 @@
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
+#include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
 #include "shell/designfont.h"
 #include "shell/platform.h"
@@ -150,7 +151,7 @@ void MainWindow::buildControls()
     // The input box comes first in the tab order, so it holds the focus when the window opens.
     setTabOrder(rtbInput, rtbSource);
 
-    fraTypingStats = new QGroupBox(caption(Text::FraTypingStats), client);
+    fraTypingStats = new CachedGroupBox(caption(Text::FraTypingStats), client);
     fraTypingStats->setObjectName(QStringLiteral("fraTypingStats"));
     fraTypingStats->setGeometry(twipsRect(360, 3720, 11295, 1095));
     fraTypingStats->setFont(copperplateFont(11.25));
