@@ -2,29 +2,82 @@
 
 #include "engine/statistics.h"
 
+#include <algorithm>
+
 namespace keyvora {
 
-QString joinLineBreaks(const QString &text)
+namespace {
+
+// A string of the given length for a rewrite to fill in.
+QString storageFor(qsizetype length, QString &&spare)
 {
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (spare.isDetached() && spare.capacity() >= length) {
+        QString reused = std::move(spare);
+        reused.resize(length);
+        return reused;
+    }
+    return QString(length, Qt::Uninitialized);
 }
 
-QString tabsToSpaces(const QString &text)
+} // namespace
+
+QString joinLineBreaks(const QString &text, QString &&spare)
 {
-    return QString(text).replace(u'\t', u' ');
+    qsizetype cr = text.indexOf(QStringLiteral("\r\n"));
+    if (cr < 0)
+        return text;
+    const QChar *in = text.constData();
+    const qsizetype length = text.size();
+    QString joined = storageFor(length, std::move(spare));
+    QChar *const begin = joined.data();
+    QChar *out = begin;
+    qsizetype from = 0; // the first character not yet copied
+    // Left to right, so that CR CR LF keeps its first CR.
+    while (cr >= 0) {
+        if (cr + 1 < length && in[cr + 1] == u'\n') {
+            out = std::copy(in + from, in + cr, out);
+            *out++ = u' ';
+            from = cr + 2;
+            cr = text.indexOf(u'\r', from);
+        } else {
+            cr = text.indexOf(u'\r', cr + 1);
+        }
+    }
+    out = std::copy(in + from, in + length, out);
+    joined.truncate(out - begin);
+    return joined;
 }
 
-QString trimTrailingSpaces(const QString &text)
+QString tabsToSpaces(const QString &text, QString &&spare)
+{
+    if (!text.contains(u'\t'))
+        return text;
+    const qsizetype length = text.size();
+    QString spaced = storageFor(length, std::move(spare));
+    const auto *in = reinterpret_cast<const char16_t *>(text.constData());
+    auto *out = reinterpret_cast<char16_t *>(spaced.data());
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = in[i] == u'\t' ? u' ' : in[i];
+    return spaced;
+}
+
+QString trimTrailingSpaces(const QString &text, QString &&spare)
 {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ')
         --end;
-    return text.left(end);
+    if (end == text.size())
+        return text;
+    QString trimmed = storageFor(end, std::move(spare));
+    std::copy(text.cbegin(), text.cbegin() + end, trimmed.begin());
+    return trimmed;
 }
 
-QString appendEndMarker(const QString &text)
+QString appendEndMarker(const QString &text, QString &&spare)
 {
-    return text + kEndMarker;
+    QString marked = storageFor(text.size() + 1, std::move(spare));
+    *std::copy(text.cbegin(), text.cend(), marked.begin()) = kEndMarker;
+    return marked;
 }
 
 QString normalisePracticeText(const QString &text)

@@ -75,7 +75,10 @@ void PracticeAttempt::rtbInput_Change()
         m_view.beep();
         {
             const QScopedValueRollback marking(m_marking, true);
-            m_input.setText(input.left(f.intInputLen - 1) + kMistakeMark);
+            // The input's left part and the mark, built with one copy of an hour's typing.
+            QString marked = input;
+            marked[f.intInputLen - 1] = kMistakeMark;
+            m_input.setText(marked);
         }
         m_input.setCursorPosition(f.intInputLen);
     }
@@ -98,10 +101,20 @@ void PracticeAttempt::rtbSource_Change()
     m_tmrSpeed->start();
 
     const QScopedValueRollback normalising(m_normalising, true);
-    m_source.setText(joinLineBreaks(m_source.text()));
-    m_source.setText(tabsToSpaces(m_source.text()));
-    m_source.setText(trimTrailingSpaces(m_source.text()));
-    m_source.setText(appendEndMarker(m_source.text()));
+    // Each rewrite goes into the storage the box let go of at the one before, so a book is
+    // paged in twice rather than five times: fresh pages cost more than the copying.
+    QString spare;
+    const auto rewrite = [this, &spare](QString (*step)(const QString &, QString &&)) {
+        QString held = m_source.text();
+        m_source.setText(step(held, std::move(spare)));
+        // Whichever storage nothing else holds now; the loader may keep the first text a while.
+        if (!spare.isDetached())
+            spare = std::move(held);
+    };
+    rewrite(joinLineBreaks);
+    rewrite(tabsToSpaces);
+    rewrite(trimTrailingSpaces);
+    rewrite(appendEndMarker);
 }
 
 void PracticeAttempt::tmrCheckNumOfWords_Timer()

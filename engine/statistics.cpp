@@ -7,15 +7,16 @@ namespace keyvora {
 
 qint64 countWords(QStringView input)
 {
-    qint64 words = 1;
-    bool inSpaces = false;
-    for (QChar c : input) {
-        const bool space = c == u' ';
-        if (space && !inSpaces)
-            ++words;
-        inSpaces = space;
-    }
-    return words;
+    // One word, and one more for every run of spaces. Without branches, so that the counter
+    // reads an hour of typing in a small part of its tick.
+    const char16_t *chars = input.utf16();
+    const qsizetype length = input.size();
+    if (length == 0)
+        return 1;
+    qint64 runs = chars[0] == u' ';
+    for (qsizetype i = 1; i < length; ++i)
+        runs += (chars[i] == u' ') & (chars[i - 1] != u' ');
+    return 1 + runs;
 }
 
 qint64 countMistakeMarks(QStringView input)

@@ -5,12 +5,14 @@
 namespace keyvora {
 
 // The practice text's box as the attempt sees it. setText() must raise the box's
-// change notification synchronously, before it returns, whenever the text differs.
+// change notification synchronously, before it returns, whenever the text differs. It takes
+// the text by value: a loader that hands over its only copy of a book leaves the box the only
+// holder, and normalising can then reuse that storage.
 class SourceBox {
 public:
     virtual ~SourceBox() = default;
     virtual QString text() const = 0;
-    virtual void setText(const QString &text) = 0;
+    virtual void setText(QString text) = 0;
     // Tells the box how many characters have been typed; positions past the end are fine.
     virtual void setPosition(qint64 position) = 0;
 };

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
 namespace keyvora {
 
-// A picture control drawn from vector art, so it stays sharp at any scale factor.
+// A picture control drawn from vector art, so it stays sharp at any scale factor. The art is
+// drawn once per size into a pixmap: the finger markers above it uncover parts of it on every
+// keystroke, and drawing the paths again each time would cost more than the rest of the key.
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +20,7 @@ protected:
 
 private:
     QSvgRenderer m_renderer;
+    QPixmap m_rendered;
 };
 
 } // namespace keyvora

@@ -6,6 +6,7 @@
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
+#include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
 #include "shell/designfont.h"
 #include "shell/platform.h"
@@ -150,7 +151,7 @@ void MainWindow::buildControls()
     // The input box comes first in the tab order, so it holds the focus when the window opens.
     setTabOrder(rtbInput, rtbSource);
 
-    fraTypingStats = new QGroupBox(caption(Text::FraTypingStats), client);
+    fraTypingStats = new CachedGroupBox(caption(Text::FraTypingStats), client);
     fraTypingStats->setObjectName(QStringLiteral("fraTypingStats"));
     fraTypingStats->setGeometry(twipsRect(360, 3720, 11295, 1095));
     fraTypingStats->setFont(copperplateFont(11.25));
@@ -236,10 +237,11 @@ void MainWindow::mnuFileOpen_Click()
     if (!cmDlg->showOpen())
         return;
     m_practiceFilePath = cmDlg->fileName();
-    const PracticeFile file = readPracticeFile(m_practiceFilePath);
+    PracticeFile file = readPracticeFile(m_practiceFilePath);
     switch (file.status) {
     case PracticeFile::Status::Loaded:
-        rtbSource->setText(file.text);
+        // The box becomes the book's only holder, so that normalising reuses its storage.
+        rtbSource->setText(std::move(file.text));
         break;
     case PracticeFile::Status::TooLarge:
         m_platform.message(this, caption(Text::WindowCaption),

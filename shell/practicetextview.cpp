@@ -11,8 +11,10 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 
 #include <limits>
+#include <utility>
 
 namespace keyvora {
 
@@ -24,7 +26,46 @@ constexpr int kMargin = 4;
 constexpr qsizetype kKeepBehind = 8192;
 constexpr qsizetype kKeepAhead = 16384;
 
-bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype length) {
+// Fusion's bar costs more to paint than the lines of text beside it, and in a book a line typed
+// moves its slider by a fraction of a pixel: it repaints only when what it shows changes.
+class SliderBar final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override
+    {
+        if (change != SliderOrientationChange && look() == m_painted)
+            return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        m_painted = look();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect slider;
+        bool atMinimum = false; // the arrows at the ends show whether they can move
+        bool atMaximum = false;
+        bool operator==(const Look &) const = default;
+    };
+    Look look() const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    std::optional<Look> m_painted;
+};
+
+bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype length)
+{
     return offset >= line.start && (offset < line.end || (line.end >= length && offset <= length));
 }
 
@@ -32,7 +73,8 @@ bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype leng
 
 PracticeTextView::PracticeTextView(QWidget *parent)
     : SourceBoxWidget(parent)
-    , m_scrollBar(new QScrollBar(Qt::Vertical, this)) {
+    , m_scrollBar(new SliderBar(Qt::Vertical, this))
+{
     TextBoxAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,12 +91,16 @@ PracticeTextView::PracticeTextView(QWidget *parent)
 
 PracticeTextView::~PracticeTextView() = default;
 
-void PracticeTextView::setText(const QString &text) {
+void PracticeTextView::setText(QString text)
+{
     if (text.size() == m_text.size() && (text.constData() == m_text.constData() || text == m_text))
         return;
-    const QString old = m_text;
-    m_text = text;
-    m_lines.setText(m_text);
+    {
+        // Let go of the old text before the change handler runs: it may rewrite a book.
+        const QString old = std::exchange(m_text, std::move(text));
+        m_lines.setText(m_text);
+        TextBoxAccessible::announceRewrite(this, old, m_text);
+    }
     m_position = 0;
     m_cursor = m_anchor = 0;
     m_top = 0;
@@ -62,11 +108,11 @@ void PracticeTextView::setText(const QString &text) {
     m_revealPending = false;
     m_scrollBarStale = true;
     update();
-    TextBoxAccessible::announceRewrite(this, old, m_text);
     notifyChanged();
 }
 
-void PracticeTextView::setPosition(qint64 position) {
+void PracticeTextView::setPosition(qint64 position)
+{
     const qint64 oldPosition = m_position;
     const qsizetype oldCursor = m_cursor;
     const bool hadSelection = hasSelection();
@@ -82,41 +128,47 @@ void PracticeTextView::setPosition(qint64 position) {
     // The old mark and caret must be found before the view moves, the new ones after.
     const QRect old = markRect(oldPosition) | markRect(oldCursor);
     if (reveal(m_cursor, Reveal::WithContext) || hadSelection)
-        update();
+        updateText();
     else
         update(old | markRect(m_position));
     notifyCursor();
 }
 
-QString PracticeTextView::selectedText() const {
+QString PracticeTextView::selectedText() const
+{
     return m_text.mid(qMin(m_cursor, m_anchor), qAbs(m_cursor - m_anchor));
 }
 
-void PracticeTextView::selectAll() {
+void PracticeTextView::selectAll()
+{
     selectRange(0, m_text.size());
 }
 
-void PracticeTextView::copy() const {
+void PracticeTextView::copy() const
+{
     if (hasSelection())
         QGuiApplication::clipboard()->setText(selectedText());
 }
 
-void PracticeTextView::selectRange(qsizetype anchor, qsizetype caret) {
+void PracticeTextView::selectRange(qsizetype anchor, qsizetype caret)
+{
     m_anchor = qBound<qsizetype>(0, anchor, m_text.size());
     m_cursor = qBound<qsizetype>(0, caret, m_text.size());
     m_goalX.reset();
     if (isVisible())
         reveal(m_cursor, Reveal::Minimal);
-    update();
+    updateText();
     notifyCursor();
 }
 
-TextSpan PracticeTextView::visibleSpan() const {
+TextSpan PracticeTextView::visibleSpan() const
+{
     prepare();
     return shownSpan();
 }
 
-TextSpan PracticeTextView::shownSpan() const {
+TextSpan PracticeTextView::shownSpan() const
+{
     const qreal height = textArea().height();
     qreal y = 0;
     TextSpan span{m_top, m_top};
@@ -129,19 +181,22 @@ TextSpan PracticeTextView::shownSpan() const {
     return span;
 }
 
-QSize PracticeTextView::sizeHint() const {
+QSize PracticeTextView::sizeHint() const
+{
     const int frame = 2 * (frameWidth() + kMargin);
     return {fontMetrics().averageCharWidth() * 50 + m_scrollBar->sizeHint().width() + frame,
             fontMetrics().lineSpacing() * 6 + frame};
 }
 
-QSize PracticeTextView::minimumSizeHint() const {
+QSize PracticeTextView::minimumSizeHint() const
+{
     const int frame = 2 * (frameWidth() + kMargin);
     return {fontMetrics().averageCharWidth() * 8 + m_scrollBar->sizeHint().width() + frame,
             fontMetrics().lineSpacing() + frame};
 }
 
-QRect PracticeTextView::characterRect(qsizetype offset) const {
+QRect PracticeTextView::characterRect(qsizetype offset) const
+{
     Line line;
     const std::optional<QRectF> row = rowRect(offset, &line);
     if (!row || offset >= m_text.size())
@@ -153,24 +208,28 @@ QRect PracticeTextView::characterRect(qsizetype offset) const {
         .toAlignedRect();
 }
 
-qsizetype PracticeTextView::offsetAt(const QPoint &point) const {
+qsizetype PracticeTextView::offsetAt(const QPoint &point) const
+{
     if (!textArea().contains(point))
         return -1;
     return hitTest(point);
 }
 
-void PracticeTextView::revealOffset(qsizetype offset) {
+void PracticeTextView::revealOffset(qsizetype offset)
+{
     prepare();
     reveal(offset, Reveal::Minimal);
 }
 
-TextSpan PracticeTextView::lineSpanAt(qsizetype offset) const {
+TextSpan PracticeTextView::lineSpanAt(qsizetype offset) const
+{
     prepare();
     const Line line = m_lines.lineAt(offset);
     return {line.start, line.end};
 }
 
-bool PracticeTextView::event(QEvent *event) {
+bool PracticeTextView::event(QEvent *event)
+{
     if (event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key == QKeySequence::Copy || key == QKeySequence::SelectAll) {
@@ -181,18 +240,32 @@ bool PracticeTextView::event(QEvent *event) {
     return SourceBoxWidget::event(event);
 }
 
-int PracticeTextView::frameWidth() const {
+int PracticeTextView::frameWidth() const
+{
     return style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
 }
 
-QRect PracticeTextView::textArea() const {
+QRect PracticeTextView::viewport() const
+{
+    const int frame = frameWidth();
+    return rect().adjusted(frame, frame, -frame, -frame).adjusted(0, 0, -m_scrollBar->width(), 0);
+}
+
+void PracticeTextView::updateText()
+{
+    update(viewport());
+}
+
+QRect PracticeTextView::textArea() const
+{
     const int frame = frameWidth();
     return rect()
         .adjusted(frame + kMargin, frame + kMargin, -frame - kMargin, -frame - kMargin)
         .adjusted(0, 0, -m_scrollBar->width(), 0);
 }
 
-void PracticeTextView::setLayoutGeometry() {
+void PracticeTextView::setLayoutGeometry()
+{
     const int frame = frameWidth();
     const int barWidth = m_scrollBar->sizeHint().width();
     m_scrollBar->setGeometry(width() - frame - barWidth, frame, barWidth, height() - 2 * frame);
@@ -200,7 +273,8 @@ void PracticeTextView::setLayoutGeometry() {
     m_lines.setWidth(qMax<qreal>(minimum, textArea().width()));
 }
 
-void PracticeTextView::prepare() const {
+void PracticeTextView::prepare() const
+{
     auto *self = const_cast<PracticeTextView *>(this);
     if (m_revealPending) {
         m_revealPending = false;
@@ -211,7 +285,8 @@ void PracticeTextView::prepare() const {
         syncScrollBar();
 }
 
-bool PracticeTextView::reveal(qsizetype offset, Reveal how) {
+bool PracticeTextView::reveal(qsizetype offset, Reveal how)
+{
     const qsizetype length = m_text.size();
     const qreal height = textArea().height();
     offset = qBound<qsizetype>(0, offset, length);
@@ -249,7 +324,8 @@ bool PracticeTextView::reveal(qsizetype offset, Reveal how) {
     return true;
 }
 
-void PracticeTextView::showFrom(Line top) {
+void PracticeTextView::showFrom(Line top)
+{
     // Never leave space below the last line while there is text above the first.
     const qreal height = textArea().height();
     qreal used = 0;
@@ -267,10 +343,11 @@ void PracticeTextView::showFrom(Line top) {
     m_top = top.start;
     m_lines.trim(m_top - kKeepBehind, m_top + kKeepAhead);
     syncScrollBar();
-    update();
+    updateText();
 }
 
-void PracticeTextView::scrollLines(int count) {
+void PracticeTextView::scrollLines(int count)
+{
     prepare();
     Line top = m_lines.lineAt(m_top);
     for (; count > 0; --count) {
@@ -288,16 +365,19 @@ void PracticeTextView::scrollLines(int count) {
     showFrom(top);
 }
 
-void PracticeTextView::scrollTo(qsizetype offset) {
+void PracticeTextView::scrollTo(qsizetype offset)
+{
     prepare();
     showFrom(m_lines.lineAt(offset));
 }
 
-int PracticeTextView::rowsInView() const {
+int PracticeTextView::rowsInView() const
+{
     return qMax(1, textArea().height() / qMax(1, fontMetrics().lineSpacing()));
 }
 
-std::optional<QRectF> PracticeTextView::rowRect(qsizetype offset, Line *found) const {
+std::optional<QRectF> PracticeTextView::rowRect(qsizetype offset, Line *found) const
+{
     prepare();
     const QRect area = textArea();
     const qsizetype length = m_text.size();
@@ -316,7 +396,8 @@ std::optional<QRectF> PracticeTextView::rowRect(qsizetype offset, Line *found) c
     return std::nullopt;
 }
 
-QRect PracticeTextView::markRect(qint64 position) const {
+QRect PracticeTextView::markRect(qint64 position) const
+{
     if (position < 0 || position > m_text.size())
         return {};
     Line line;
@@ -332,7 +413,8 @@ QRect PracticeTextView::markRect(qint64 position) const {
         .toAlignedRect();
 }
 
-qsizetype PracticeTextView::hitTest(const QPoint &point) const {
+qsizetype PracticeTextView::hitTest(const QPoint &point) const
+{
     prepare();
     const QRect area = textArea();
     qreal y = area.top();
@@ -347,17 +429,19 @@ qsizetype PracticeTextView::hitTest(const QPoint &point) const {
     return qBound(line.start, m_lines.offsetOf(line, cursor), m_lines.caretEnd(line));
 }
 
-void PracticeTextView::moveCursor(qsizetype offset, bool select) {
+void PracticeTextView::moveCursor(qsizetype offset, bool select)
+{
     m_cursor = qBound<qsizetype>(0, offset, m_text.size());
     if (!select)
         m_anchor = m_cursor;
     prepare();
     reveal(m_cursor, Reveal::Minimal);
-    update();
+    updateText();
     notifyCursor();
 }
 
-qsizetype PracticeTextView::offsetAbove(qsizetype offset, int lines) const {
+qsizetype PracticeTextView::offsetAbove(qsizetype offset, int lines) const
+{
     prepare();
     Line line = m_lines.lineAt(offset);
     if (!m_goalX)
@@ -372,7 +456,8 @@ qsizetype PracticeTextView::offsetAbove(qsizetype offset, int lines) const {
     return qBound(line.start, m_lines.offsetOf(line, cursor), m_lines.caretEnd(line));
 }
 
-void PracticeTextView::keyPressEvent(QKeyEvent *event) {
+void PracticeTextView::keyPressEvent(QKeyEvent *event)
+{
     if (event == QKeySequence::Copy) {
         copy();
         return;
@@ -427,7 +512,8 @@ void PracticeTextView::keyPressEvent(QKeyEvent *event) {
     moveCursor(*target, select);
 }
 
-void PracticeTextView::mousePressEvent(QMouseEvent *event) {
+void PracticeTextView::mousePressEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
@@ -438,11 +524,12 @@ void PracticeTextView::mousePressEvent(QMouseEvent *event) {
     m_cursor = offset;
     if (!(event->modifiers() & Qt::ShiftModifier))
         m_anchor = offset;
-    update();
+    updateText();
     notifyCursor();
 }
 
-void PracticeTextView::mouseMoveEvent(QMouseEvent *event) {
+void PracticeTextView::mouseMoveEvent(QMouseEvent *event)
+{
     if (!m_selecting || !(event->buttons() & Qt::LeftButton))
         return;
     const QRect area = textArea();
@@ -455,12 +542,13 @@ void PracticeTextView::mouseMoveEvent(QMouseEvent *event) {
     const qsizetype offset = hitTest(point);
     if (offset != m_cursor) {
         m_cursor = offset;
-        update();
+        updateText();
         notifyCursor();
     }
 }
 
-void PracticeTextView::mouseReleaseEvent(QMouseEvent *event) {
+void PracticeTextView::mouseReleaseEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     m_selecting = false;
@@ -469,7 +557,8 @@ void PracticeTextView::mouseReleaseEvent(QMouseEvent *event) {
         clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
-void PracticeTextView::mouseDoubleClickEvent(QMouseEvent *event) {
+void PracticeTextView::mouseDoubleClickEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     const TextSpan word =
@@ -477,11 +566,12 @@ void PracticeTextView::mouseDoubleClickEvent(QMouseEvent *event) {
     m_anchor = word.start;
     m_cursor = word.end;
     m_selecting = true;
-    update();
+    updateText();
     notifyCursor();
 }
 
-void PracticeTextView::wheelEvent(QWheelEvent *event) {
+void PracticeTextView::wheelEvent(QWheelEvent *event)
+{
     const int delta = event->angleDelta().y();
     if (delta == 0) {
         event->ignore();
@@ -493,17 +583,20 @@ void PracticeTextView::wheelEvent(QWheelEvent *event) {
     scrollLines(-lines);
 }
 
-void PracticeTextView::focusInEvent(QFocusEvent *event) {
+void PracticeTextView::focusInEvent(QFocusEvent *event)
+{
     SourceBoxWidget::focusInEvent(event);
     update();
 }
 
-void PracticeTextView::focusOutEvent(QFocusEvent *event) {
+void PracticeTextView::focusOutEvent(QFocusEvent *event)
+{
     SourceBoxWidget::focusOutEvent(event);
     update();
 }
 
-void PracticeTextView::resizeEvent(QResizeEvent *event) {
+void PracticeTextView::resizeEvent(QResizeEvent *event)
+{
     SourceBoxWidget::resizeEvent(event);
     setLayoutGeometry();
     // Keep the learner's place in sight whatever the new line breaks are.
@@ -511,12 +604,14 @@ void PracticeTextView::resizeEvent(QResizeEvent *event) {
     m_scrollBarStale = true;
 }
 
-void PracticeTextView::showEvent(QShowEvent *event) {
+void PracticeTextView::showEvent(QShowEvent *event)
+{
     SourceBoxWidget::showEvent(event);
     setLayoutGeometry();
 }
 
-void PracticeTextView::changeEvent(QEvent *event) {
+void PracticeTextView::changeEvent(QEvent *event)
+{
     SourceBoxWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::FontChange:
@@ -536,24 +631,25 @@ void PracticeTextView::changeEvent(QEvent *event) {
     }
 }
 
-void PracticeTextView::paintEvent(QPaintEvent *event) {
+void PracticeTextView::paintEvent(QPaintEvent *event)
+{
     prepare();
     QPainter painter(this);
     const int frame = frameWidth();
     painter.fillRect(rect().adjusted(frame, frame, -frame, -frame), palette().base());
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.rect = rect();
-    option.frameShape = QFrame::StyledPanel;
-    option.state |= QStyle::State_Sunken;
-    option.lineWidth = frame;
-    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    // Typing repaints only the text; the frame is drawn when it is uncovered.
+    if (!viewport().contains(event->rect())) {
+        QStyleOptionFrame option;
+        option.initFrom(this);
+        option.rect = rect();
+        option.frameShape = QFrame::StyledPanel;
+        option.state |= QStyle::State_Sunken;
+        option.lineWidth = frame;
+        style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    }
 
     const QRect area = textArea();
-    painter.setClipRect(rect()
-                            .adjusted(frame, frame, -frame, -frame)
-                            .adjusted(0, 0, -m_scrollBar->width(), 0)
-                            .intersected(event->rect()));
+    painter.setClipRect(viewport().intersected(event->rect()));
     const qsizetype length = m_text.size();
     const qsizetype selectionStart = qMin(m_cursor, m_anchor);
     const qsizetype selectionEnd = qMax(m_cursor, m_anchor);
@@ -605,7 +701,8 @@ void PracticeTextView::paintEvent(QPaintEvent *event) {
     }
 }
 
-void PracticeTextView::onScrollAction(int action) {
+void PracticeTextView::onScrollAction(int action)
+{
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
         scrollLines(1);
@@ -634,7 +731,8 @@ void PracticeTextView::onScrollAction(int action) {
     m_scrollBar->setSliderPosition(toBar(m_top));
 }
 
-void PracticeTextView::syncScrollBar() const {
+void PracticeTextView::syncScrollBar() const
+{
     m_scrollBarStale = false;
     // The bar counts characters, not lines: lines are only known near the view.
     const TextSpan shown = shownSpan();
@@ -647,21 +745,24 @@ void PracticeTextView::syncScrollBar() const {
     m_scrollBar->setEnabled(shown.start > 0 || shown.end < length);
 }
 
-int PracticeTextView::toBar(qsizetype offset) const {
+int PracticeTextView::toBar(qsizetype offset) const
+{
     constexpr qsizetype most = std::numeric_limits<int>::max();
     if (m_text.size() <= most)
         return int(offset);
     return int(double(offset) * double(most) / double(m_text.size()));
 }
 
-qsizetype PracticeTextView::fromBar(int value) const {
+qsizetype PracticeTextView::fromBar(int value) const
+{
     constexpr qsizetype most = std::numeric_limits<int>::max();
     if (m_text.size() <= most)
         return value;
     return qsizetype(double(value) * double(m_text.size()) / double(most));
 }
 
-void PracticeTextView::notifyCursor() {
+void PracticeTextView::notifyCursor()
+{
     TextBoxAccessible::announceCaret(this, m_cursor, m_anchor);
 }
 

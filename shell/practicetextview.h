@@ -21,7 +21,7 @@ public:
     ~PracticeTextView() override;
 
     QString text() const override { return m_text; }
-    void setText(const QString &text) override;
+    void setText(QString text) override;
     void setPosition(qint64 position) override;
 
     bool hasSelection() const { return m_cursor != m_anchor; }
@@ -69,7 +69,12 @@ private:
     enum class Reveal { WithContext, Minimal };
 
     int frameWidth() const;
+    // Inside the frame, left of the scroll bar: what the text and its marks may paint.
+    QRect viewport() const;
     QRect textArea() const;
+    // What a move of the position, the selection or the view changes: never the frame, and the
+    // scroll bar only when its slider moves.
+    void updateText();
     void prepare() const;
     bool reveal(qsizetype offset, Reveal how);
     void showFrom(Line top);

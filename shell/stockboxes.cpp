@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -23,31 +24,57 @@ void fill(QWidget *parent, QWidget *child)
 
 } // namespace
 
-StockSourceBox::StockSourceBox(QWidget *parent)
-    : SourceBoxWidget(parent)
-    , m_edit(new QPlainTextEdit(this))
+namespace {
+
+// The two edits share these calls but no base class that has them.
+template <typename Edit> Edit *readOnly(QWidget *parent)
 {
-    m_edit->setReadOnly(true);
+    auto *edit = new Edit(parent);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+template <typename Edit> void showPosition(QWidget *widget, const QTextCursor &cursor)
+{
+    auto *edit = static_cast<Edit *>(widget);
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+}
+
+} // namespace
+
+StockSourceBox::StockSourceBox(Edit edit, QWidget *parent)
+    : SourceBoxWidget(parent)
+    , m_edit(edit == Edit::Rich ? static_cast<QWidget *>(readOnly<QTextEdit>(this))
+                                : readOnly<QPlainTextEdit>(this))
+    , m_document(edit == Edit::Rich ? static_cast<QTextEdit *>(m_edit)->document()
+                                    : static_cast<QPlainTextEdit *>(m_edit)->document())
+{
     m_edit->setFocusPolicy(Qt::ClickFocus);
     fill(this, m_edit);
 }
 
-void StockSourceBox::setText(const QString &text)
+void StockSourceBox::setText(QString text)
 {
     if (text == m_text)
         return;
-    m_text = text;
-    m_edit->setPlainText(text);
+    m_text = std::move(text);
+    if (auto *rich = qobject_cast<QTextEdit *>(m_edit))
+        rich->setPlainText(m_text);
+    else
+        static_cast<QPlainTextEdit *>(m_edit)->setPlainText(m_text);
     notifyChanged();
 }
 
 void StockSourceBox::setPosition(qint64 position)
 {
-    QTextCursor cursor(m_edit->document());
-    const qint64 last = m_edit->document()->characterCount() - 1;
+    QTextCursor cursor(m_document);
+    const qint64 last = m_document->characterCount() - 1;
     cursor.setPosition(int(std::clamp<qint64>(position, 0, last)));
-    m_edit->setTextCursor(cursor);
-    m_edit->ensureCursorVisible();
+    if (qobject_cast<QTextEdit *>(m_edit))
+        showPosition<QTextEdit>(m_edit, cursor);
+    else
+        showPosition<QPlainTextEdit>(m_edit, cursor);
 }
 
 class StockInputBox::Line final : public QLineEdit {

@@ -3,23 +3,27 @@
 #include "shell/boxwidgets.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+class QTextDocument;
+class QWidget;
 
 namespace keyvora {
 
-// The practice box over Qt's stock text edit: simple, but every write lays out the whole
-// text again. The text itself lives here, because the edit would turn a lone CR into a LF.
+// The practice box over one of Qt's stock text edits: simple, but every write lays out the
+// whole text again. The text itself lives here, because the edit would turn a lone CR into a LF.
 class StockSourceBox final : public SourceBoxWidget {
     Q_OBJECT
 public:
-    explicit StockSourceBox(QWidget *parent = nullptr);
+    enum class Edit { Plain, Rich }; // QPlainTextEdit or QTextEdit
+
+    explicit StockSourceBox(Edit edit = Edit::Plain, QWidget *parent = nullptr);
     QString text() const override { return m_text; }
-    void setText(const QString &text) override;
+    void setText(QString text) override;
     void setPosition(qint64 position) override;
 
 private:
     QString m_text;
-    QPlainTextEdit *m_edit;
+    QWidget *m_edit;
+    QTextDocument *m_document;
 };
 
 // The input box over Qt's stock line edit, which lays out the whole line on every key.

@@ -26,11 +26,13 @@ constexpr qsizetype kSurrounding = 512;
 constexpr qreal kUnbounded = 1e6;
 
 // One line of a pasted or assisted text: the box holds a single line.
-QString firstLine(const QString &text) {
+QString firstLine(const QString &text)
+{
     return text.left(paragraphAt(text, 0).end);
 }
 
-void layOutOneLine(QTextLayout &layout) {
+void layOutOneLine(QTextLayout &layout)
+{
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -45,7 +47,8 @@ void layOutOneLine(QTextLayout &layout) {
 } // namespace
 
 TypingLine::TypingLine(QWidget *parent)
-    : InputBoxWidget(parent) {
+    : InputBoxWidget(parent)
+{
     TextBoxAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -55,56 +58,69 @@ TypingLine::TypingLine(QWidget *parent)
 
 TypingLine::~TypingLine() = default;
 
-void TypingLine::setText(const QString &text) {
-    if (text.size() == m_text.size() && (text.constData() == m_text.constData() || text == m_text))
+void TypingLine::setText(const QString &text)
+{
+    // A rewrite of a long line mostly differs at its end (the mistake mark): that is looked at
+    // before the whole line is.
+    if (text.size() == m_text.size() &&
+        (text.constData() == m_text.constData() ||
+         (!text.isEmpty() && text.back() == m_text.back() && text == m_text)))
         return;
     const QString old = m_text;
     m_text = text;
     m_cursor = m_anchor = m_text.size();
     m_layoutStale = true;
-    update();
+    updateText();
     TextBoxAccessible::announceRewrite(this, old, m_text);
     if (InputBoxHandler *handler = this->handler())
         handler->rtbInput_Change();
 }
 
-void TypingLine::setCursorPosition(qint64 position) {
+void TypingLine::setCursorPosition(qint64 position)
+{
     moveCursor(snapToCodePoint(m_text, qBound<qint64>(0, position, m_text.size())), false);
 }
 
-QString TypingLine::selectedText() const {
+QString TypingLine::selectedText() const
+{
     return m_text.mid(qMin(m_cursor, m_anchor), qAbs(m_cursor - m_anchor));
 }
 
-void TypingLine::selectAll() {
+void TypingLine::selectAll()
+{
     selectRange(0, m_text.size());
 }
 
-void TypingLine::cut() {
+void TypingLine::cut()
+{
     if (!hasSelection())
         return;
     copy();
     insert(QString());
 }
 
-void TypingLine::copy() const {
+void TypingLine::copy() const
+{
     if (hasSelection())
         QGuiApplication::clipboard()->setText(selectedText());
 }
 
-void TypingLine::paste() {
+void TypingLine::paste()
+{
     const QString pasted = firstLine(QGuiApplication::clipboard()->text());
     if (!pasted.isEmpty())
         insert(pasted);
 }
 
-void TypingLine::selectRange(qsizetype anchor, qsizetype caret) {
+void TypingLine::selectRange(qsizetype anchor, qsizetype caret)
+{
     m_anchor = snapToCodePoint(m_text, qBound<qsizetype>(0, anchor, m_text.size()));
     m_cursor = snapToCodePoint(m_text, qBound<qsizetype>(0, caret, m_text.size()));
     caretMoved();
 }
 
-QRect TypingLine::cursorRect() const {
+QRect TypingLine::cursorRect() const
+{
     ensureLayout();
     const int width = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
     return QRectF(textArea().left() + caretX(), lineTop(), qMax(1, width),
@@ -112,13 +128,15 @@ QRect TypingLine::cursorRect() const {
         .toAlignedRect();
 }
 
-TextSpan TypingLine::visibleSpan() const {
+TextSpan TypingLine::visibleSpan() const
+{
     ensureLayout();
     const int last = m_layout.lineAt(0).xToCursor(textArea().width());
     return {m_viewStart, qMin(m_shownEnd, offsetOfIndex(last))};
 }
 
-QSize TypingLine::sizeHint() const {
+QSize TypingLine::sizeHint() const
+{
     ensurePolished();
     const QFontMetrics metrics(font());
     const int height = qMax(metrics.height(), 14) + 2 * kVerticalMargin;
@@ -129,12 +147,14 @@ QSize TypingLine::sizeHint() const {
     return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, height), this);
 }
 
-QSize TypingLine::minimumSizeHint() const {
+QSize TypingLine::minimumSizeHint() const
+{
     const QSize hint = sizeHint();
     return {fontMetrics().maxWidth() + 2 * kHorizontalMargin, hint.height()};
 }
 
-QVariant TypingLine::inputMethodQuery(Qt::InputMethodQuery query) const {
+QVariant TypingLine::inputMethodQuery(Qt::InputMethodQuery query) const
+{
     const qsizetype from = snapToCodePoint(m_text, qMax<qsizetype>(0, m_cursor - kSurrounding));
     const qsizetype to = snapToCodePoint(m_text, qMin(m_text.size(), m_cursor + kSurrounding));
     switch (query) {
@@ -171,7 +191,8 @@ QVariant TypingLine::inputMethodQuery(Qt::InputMethodQuery query) const {
     }
 }
 
-QRect TypingLine::characterRect(qsizetype offset) const {
+QRect TypingLine::characterRect(qsizetype offset) const
+{
     ensureLayout();
     if (offset < m_viewStart || offset >= m_shownEnd)
         return {};
@@ -185,23 +206,27 @@ QRect TypingLine::characterRect(qsizetype offset) const {
     return rect.intersected(area);
 }
 
-qsizetype TypingLine::offsetAt(const QPoint &point) const {
+qsizetype TypingLine::offsetAt(const QPoint &point) const
+{
     if (!textArea().contains(point))
         return -1;
     return hitTest(point.x());
 }
 
-void TypingLine::revealOffset(qsizetype offset) {
+void TypingLine::revealOffset(qsizetype offset)
+{
     setCursorPosition(offset);
 }
 
-void TypingLine::replaceRange(qsizetype start, qsizetype end, const QString &text) {
+void TypingLine::replaceRange(qsizetype start, qsizetype end, const QString &text)
+{
     start = snapToCodePoint(m_text, qBound<qsizetype>(0, start, m_text.size()));
     end = snapToCodePoint(m_text, qBound(start, end, m_text.size()));
     edit(start, end, firstLine(text));
 }
 
-bool TypingLine::event(QEvent *event) {
+bool TypingLine::event(QEvent *event)
+{
     if (event->type() == QEvent::ShortcutOverride) {
         // Editing keys belong to the box, not to a menu shortcut that happens to share them.
         auto *key = static_cast<QKeyEvent *>(event);
@@ -234,7 +259,8 @@ bool TypingLine::event(QEvent *event) {
     return InputBoxWidget::event(event);
 }
 
-void TypingLine::keyPressEvent(QKeyEvent *event) {
+void TypingLine::keyPressEvent(QKeyEvent *event)
+{
     if (InputBoxHandler *handler = this->handler())
         handler->rtbInput_KeyDown(event->key(), shiftMask(event->modifiers()));
     const std::optional<char16_t> code = keyAsciiOf(*event);
@@ -253,7 +279,8 @@ void TypingLine::keyPressEvent(QKeyEvent *event) {
     }
 }
 
-void TypingLine::keyReleaseEvent(QKeyEvent *event) {
+void TypingLine::keyReleaseEvent(QKeyEvent *event)
+{
     // A held key repeats its presses; it is let go once.
     if (event->isAutoRepeat())
         return;
@@ -261,13 +288,15 @@ void TypingLine::keyReleaseEvent(QKeyEvent *event) {
         handler->rtbInput_KeyUp(event->key(), shiftMask(event->modifiers()));
 }
 
-void TypingLine::typeCode(char16_t code) {
+void TypingLine::typeCode(char16_t code)
+{
     if (InputBoxHandler *handler = this->handler())
         handler->rtbInput_KeyPress(code);
     applyCode(code);
 }
 
-void TypingLine::applyCode(char16_t code) {
+void TypingLine::applyCode(char16_t code)
+{
     // The control codes of Ctrl+A, C, V and X do what those keys do in a text box.
     switch (code) {
     case u'\b':
@@ -294,7 +323,8 @@ void TypingLine::applyCode(char16_t code) {
     insert(QString(QChar(code)));
 }
 
-void TypingLine::editingKey(QKeyEvent *event) {
+void TypingLine::editingKey(QKeyEvent *event)
+{
     if (event == QKeySequence::Cut) {
         cut();
         return;
@@ -345,7 +375,8 @@ void TypingLine::editingKey(QKeyEvent *event) {
     }
 }
 
-void TypingLine::inputMethodEvent(QInputMethodEvent *event) {
+void TypingLine::inputMethodEvent(QInputMethodEvent *event)
+{
     if (event->replacementLength() > 0) {
         const qsizetype start =
             qBound<qsizetype>(0, m_cursor + event->replacementStart(), m_text.size());
@@ -359,7 +390,7 @@ void TypingLine::inputMethodEvent(QInputMethodEvent *event) {
             m_preeditCursor = qBound(0, attribute.start, int(m_preedit.size()));
     }
     m_layoutStale = true;
-    update();
+    updateText();
     // Each committed character is a key press of its own, judged like a typed one.
     const QString committed = event->commitString();
     for (const QChar unit : committed)
@@ -367,7 +398,8 @@ void TypingLine::inputMethodEvent(QInputMethodEvent *event) {
     event->accept();
 }
 
-void TypingLine::edit(qsizetype start, qsizetype end, const QString &text) {
+void TypingLine::edit(qsizetype start, qsizetype end, const QString &text)
+{
     if (start == end && text.isEmpty())
         return;
     const bool announce = QAccessible::isActive();
@@ -379,7 +411,7 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text) {
     m_cursor = m_anchor = start + text.size();
     m_layoutStale = true;
     restartBlink();
-    update();
+    updateText();
     updateMicroFocus();
     if (announce) {
         if (!removed.isEmpty()) {
@@ -397,11 +429,13 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text) {
         handler->rtbInput_Change();
 }
 
-void TypingLine::insert(const QString &text) {
+void TypingLine::insert(const QString &text)
+{
     edit(qMin(m_cursor, m_anchor), qMax(m_cursor, m_anchor), text);
 }
 
-void TypingLine::backspace() {
+void TypingLine::backspace()
+{
     if (hasSelection()) {
         insert(QString());
         return;
@@ -415,35 +449,40 @@ void TypingLine::backspace() {
     edit(start, m_cursor, QString());
 }
 
-void TypingLine::deleteForward() {
+void TypingLine::deleteForward()
+{
     if (hasSelection())
         insert(QString());
     else
         edit(m_cursor, nextGrapheme(m_text, m_cursor), QString());
 }
 
-void TypingLine::moveCursor(qsizetype offset, bool select) {
+void TypingLine::moveCursor(qsizetype offset, bool select)
+{
     m_cursor = qBound<qsizetype>(0, offset, m_text.size());
     if (!select)
         m_anchor = m_cursor;
     caretMoved();
 }
 
-void TypingLine::caretMoved() {
+void TypingLine::caretMoved()
+{
     m_layoutStale = true;
     restartBlink();
-    update();
+    updateText();
     updateMicroFocus();
     notifyCursor();
 }
 
-QRect TypingLine::textArea() const {
+QRect TypingLine::textArea() const
+{
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     return rect().adjusted(frame + kHorizontalMargin, frame + kVerticalMargin,
                            -frame - kHorizontalMargin, -frame - kVerticalMargin);
 }
 
-QString TypingLine::shownText(qsizetype start, qsizetype end) const {
+QString TypingLine::shownText(qsizetype start, qsizetype end) const
+{
     QString shown = m_text.mid(start, end - start);
     char16_t *chars = reinterpret_cast<char16_t *>(shown.data());
     for (qsizetype i = 0; i < shown.size(); ++i) {
@@ -453,7 +492,8 @@ QString TypingLine::shownText(qsizetype start, qsizetype end) const {
     return shown;
 }
 
-void TypingLine::layOutFrom(qsizetype start) const {
+void TypingLine::layOutFrom(qsizetype start) const
+{
     const qsizetype length = m_text.size();
     const qreal width = textArea().width();
     const qreal narrowest = qMax(1.0, fontMetrics().averageCharWidth() / 3.0);
@@ -481,7 +521,8 @@ void TypingLine::layOutFrom(qsizetype start) const {
     }
 }
 
-qsizetype TypingLine::startBefore(qsizetype end, qreal width, const QString &suffix) const {
+qsizetype TypingLine::startBefore(qsizetype end, qreal width, const QString &suffix) const
+{
     // The earliest start from which text[start, end) and the suffix fit in width.
     const qreal narrowest = qMax(1.0, fontMetrics().averageCharWidth() / 3.0);
     qsizetype count = qsizetype(width / narrowest) + 8;
@@ -506,7 +547,8 @@ qsizetype TypingLine::startBefore(qsizetype end, qreal width, const QString &suf
     }
 }
 
-void TypingLine::ensureLayout() const {
+void TypingLine::ensureLayout() const
+{
     if (!m_layoutStale)
         return;
     m_layoutStale = false;
@@ -518,9 +560,19 @@ void TypingLine::ensureLayout() const {
     if (m_cursor < m_viewStart)
         m_viewStart = startBefore(m_cursor, width / 3, QString());
     layOutFrom(m_viewStart);
-    if (m_cursor > m_shownEnd || caretX() > width - caretWidth) {
-        m_viewStart = startBefore(m_cursor, width - caretWidth, m_preedit.left(m_preeditCursor));
-        layOutFrom(m_viewStart);
+    const qreal limit = width - caretWidth;
+    if (m_cursor > m_shownEnd || caretX() > limit) {
+        // Mostly a character typed at the right edge: the stretch laid out already tells how far
+        // to move, which spares laying out a screenful back from the caret on every key.
+        const std::optional<qsizetype> start = startToShowCaret(limit);
+        if (start) {
+            m_viewStart = *start;
+            layOutFrom(m_viewStart);
+        }
+        if (!start || caretX() > limit) {
+            m_viewStart = startBefore(m_cursor, limit, m_preedit.left(m_preeditCursor));
+            layOutFrom(m_viewStart);
+        }
     } else if (m_viewStart > 0 && m_shownEnd >= length &&
                m_layout.lineAt(0).cursorToX(int(m_layout.text().size())) < width - caretWidth) {
         // Text taken away at the end: show as much as fits again, as a text box does.
@@ -530,14 +582,31 @@ void TypingLine::ensureLayout() const {
     }
 }
 
-int TypingLine::indexOf(qsizetype offset) const {
+std::optional<qsizetype> TypingLine::startToShowCaret(qreal limit) const
+{
+    if (m_cursor > m_shownEnd)
+        return std::nullopt;
+    const QTextLine line = m_layout.lineAt(0);
+    const qreal overflow = caretX() - limit;
+    int index = line.xToCursor(overflow);
+    if (line.cursorToX(index) < overflow)
+        index = m_layout.nextCursorPosition(index);
+    // The preedit moves with the caret; a start inside or after it is no start.
+    if (m_preeditAt >= 0 && index > m_preeditAt)
+        return std::nullopt;
+    return offsetOfIndex(index);
+}
+
+int TypingLine::indexOf(qsizetype offset) const
+{
     qsizetype index = offset - m_viewStart;
     if (m_preeditAt >= 0 && index > m_preeditAt)
         index += m_preedit.size();
     return int(qBound<qsizetype>(0, index, m_layout.text().size()));
 }
 
-qsizetype TypingLine::offsetOfIndex(int index) const {
+qsizetype TypingLine::offsetOfIndex(int index) const
+{
     if (m_preeditAt >= 0 && index > m_preeditAt) {
         const int size = int(m_preedit.size());
         index = index >= m_preeditAt + size ? index - size : m_preeditAt;
@@ -545,35 +614,46 @@ qsizetype TypingLine::offsetOfIndex(int index) const {
     return qMin(m_text.size(), m_viewStart + index);
 }
 
-qreal TypingLine::caretX() const {
+qreal TypingLine::caretX() const
+{
     int index = indexOf(m_cursor);
     if (m_preeditAt >= 0)
         index += m_preeditCursor;
     return m_layout.lineAt(0).cursorToX(index);
 }
 
-qreal TypingLine::lineTop() const {
+qreal TypingLine::lineTop() const
+{
     const QRect area = textArea();
     return area.top() + (area.height() - m_layout.lineAt(0).height()) / 2;
 }
 
-qsizetype TypingLine::hitTest(int x) const {
+qsizetype TypingLine::hitTest(int x) const
+{
     ensureLayout();
     return offsetOfIndex(m_layout.lineAt(0).xToCursor(x - textArea().left()));
 }
 
-void TypingLine::paintEvent(QPaintEvent *) {
+void TypingLine::paintEvent(QPaintEvent *event)
+{
     ensureLayout();
     QPainter painter(this);
     QStyleOptionFrame panel;
     panel.initFrom(this);
-    panel.rect = rect();
-    panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
-    panel.midLineWidth = 0;
-    panel.state |= QStyle::State_Sunken;
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-
     const QRect area = textArea();
+    // A keystroke repaints only the text. The frame is stroked with antialiasing, which costs
+    // more than the text and hands its spans to the thread pool, so it is drawn only when
+    // something outside the text needs painting.
+    if (area.contains(event->rect())) {
+        painter.fillRect(event->rect(), panel.palette.brush(QPalette::Base));
+    } else {
+        panel.rect = rect();
+        panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+        panel.midLineWidth = 0;
+        panel.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    }
+
     painter.setClipRect(area);
     QList<QTextLayout::FormatRange> selections;
     if (hasSelection()) {
@@ -594,12 +674,14 @@ void TypingLine::paintEvent(QPaintEvent *) {
         painter.fillRect(cursorRect(), palette().color(QPalette::Text));
 }
 
-void TypingLine::resizeEvent(QResizeEvent *event) {
+void TypingLine::resizeEvent(QResizeEvent *event)
+{
     InputBoxWidget::resizeEvent(event);
     m_layoutStale = true;
 }
 
-void TypingLine::changeEvent(QEvent *event) {
+void TypingLine::changeEvent(QEvent *event)
+{
     InputBoxWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_layoutStale = true;
@@ -608,7 +690,8 @@ void TypingLine::changeEvent(QEvent *event) {
     }
 }
 
-void TypingLine::mousePressEvent(QMouseEvent *event) {
+void TypingLine::mousePressEvent(QMouseEvent *event)
+{
     const QPoint point = event->position().toPoint();
     if (!m_preedit.isEmpty())
         QGuiApplication::inputMethod()->commit();
@@ -630,7 +713,8 @@ void TypingLine::mousePressEvent(QMouseEvent *event) {
     moveCursor(hitTest(point.x()), event->modifiers() & Qt::ShiftModifier);
 }
 
-void TypingLine::mouseMoveEvent(QMouseEvent *event) {
+void TypingLine::mouseMoveEvent(QMouseEvent *event)
+{
     if (!m_selecting || !(event->buttons() & Qt::LeftButton))
         return;
     const QRect area = textArea();
@@ -648,7 +732,8 @@ void TypingLine::mouseMoveEvent(QMouseEvent *event) {
         moveCursor(offset, true);
 }
 
-void TypingLine::mouseReleaseEvent(QMouseEvent *event) {
+void TypingLine::mouseReleaseEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     m_selecting = false;
@@ -657,7 +742,8 @@ void TypingLine::mouseReleaseEvent(QMouseEvent *event) {
         clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
-void TypingLine::mouseDoubleClickEvent(QMouseEvent *event) {
+void TypingLine::mouseDoubleClickEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     const TextSpan word =
@@ -666,19 +752,22 @@ void TypingLine::mouseDoubleClickEvent(QMouseEvent *event) {
     selectRange(word.start, word.end);
 }
 
-void TypingLine::focusInEvent(QFocusEvent *event) {
+void TypingLine::focusInEvent(QFocusEvent *event)
+{
     InputBoxWidget::focusInEvent(event);
     restartBlink();
     update();
 }
 
-void TypingLine::focusOutEvent(QFocusEvent *event) {
+void TypingLine::focusOutEvent(QFocusEvent *event)
+{
     InputBoxWidget::focusOutEvent(event);
     m_blink.stop();
     update();
 }
 
-void TypingLine::timerEvent(QTimerEvent *event) {
+void TypingLine::timerEvent(QTimerEvent *event)
+{
     if (event->timerId() != m_blink.timerId()) {
         InputBoxWidget::timerEvent(event);
         return;
@@ -687,7 +776,13 @@ void TypingLine::timerEvent(QTimerEvent *event) {
     update(cursorRect().adjusted(-1, 0, 1, 0));
 }
 
-void TypingLine::restartBlink() {
+void TypingLine::updateText()
+{
+    update(textArea());
+}
+
+void TypingLine::restartBlink()
+{
     m_caretOn = true;
     const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
     if (hasFocus() && flashTime > 0)
@@ -696,7 +791,8 @@ void TypingLine::restartBlink() {
         m_blink.stop();
 }
 
-void TypingLine::notifyCursor() {
+void TypingLine::notifyCursor()
+{
     TextBoxAccessible::announceCaret(this, m_cursor, m_anchor);
 }
 

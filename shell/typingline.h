@@ -6,6 +6,8 @@
 #include <QBasicTimer>
 #include <QTextLayout>
 
+#include <optional>
+
 namespace keyvora {
 
 // The single-line box the learner types into. Only the stretch of text in view is laid out, so
@@ -85,12 +87,16 @@ private:
     void ensureLayout() const;
     void layOutFrom(qsizetype start) const;
     qsizetype startBefore(qsizetype end, qreal width, const QString &suffix) const;
+    // The start that brings the caret within the limit, read off the stretch laid out now.
+    std::optional<qsizetype> startToShowCaret(qreal limit) const;
     QString shownText(qsizetype start, qsizetype end) const;
     int indexOf(qsizetype offset) const;
     qsizetype offsetOfIndex(int index) const;
     qreal caretX() const;
     qreal lineTop() const;
     qsizetype hitTest(int x) const;
+    // What an edit or a caret move changes: the text, not the frame around it.
+    void updateText();
     void restartBlink();
     void notifyCursor();
 

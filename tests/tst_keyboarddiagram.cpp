@@ -2,7 +2,12 @@
 #include "keyboard/svgpicture.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
 
 using namespace keyvora;
 
@@ -19,6 +24,24 @@ Fills fills(std::initializer_list<int> indices, const QColor &colour, Fills more
     for (const int index : indices)
         more.insert(QStringLiteral("lblKey(%1)").arg(index), colour);
     return more;
+}
+
+// Drawn through a transparent pixmap, a colour channel may round by one; a stale picture
+// differs by far more.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 255;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
 }
 
 } // namespace
@@ -148,6 +171,29 @@ private slots:
             QVERIFY2(onGround * 4 < area.width() * area.height(),
                      qPrintable(u"slot %1: %2 pixels on the ground"_qs.arg(slot).arg(onGround)));
         }
+    }
+
+    // The picture keeps its art drawn once per size; it must still show the art as drawn.
+    void pictureShowsItsArt_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("at the size it was first painted") << QSize(100, 140);
+        QTest::newRow("after a resize") << QSize(160, 120);
+    }
+    void pictureShowsItsArt()
+    {
+        QFETCH(QSize, size);
+        const QString art = u":/keyvora/lefthand.svg"_qs;
+        SvgPicture picture(art);
+        picture.resize(100, 140);
+        picture.grab();
+        picture.resize(size);
+        QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(picture.palette().color(QPalette::Window));
+        QPainter painter(&expected);
+        QSvgRenderer(art).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+        QVERIFY(largestDifference(picture.grab().toImage(), expected) <= 2);
     }
 };
 

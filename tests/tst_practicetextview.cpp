@@ -8,11 +8,25 @@ using namespace keyvora;
 
 namespace {
 
-QString paragraphOfWords(qsizetype size) {
+QString paragraphOfWords(qsizetype size)
+{
     return QString("quick brown foxes jump ").repeated(size / 23 + 1).left(size);
 }
 
-void press(QWidget *widget, int combined) {
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void press(QWidget *widget, int combined)
+{
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
 }
@@ -35,13 +49,16 @@ private slots:
     void keyboardSelectionAndCopy();
     void mouseSelects();
     void scrollBarMovesTheView();
+    void scrollBarRepaintsOnlyWhenItsLookChanges_data();
+    void scrollBarRepaintsOnlyWhenItsLookChanges();
 
 private:
     std::unique_ptr<PracticeTextView> m_view;
     int m_changes = 0;
 };
 
-void PracticeTextViewTest::init() {
+void PracticeTextViewTest::init()
+{
     m_view = std::make_unique<PracticeTextView>();
     QFont font("Times New Roman");
     font.setPointSizeF(20.25);
@@ -53,11 +70,13 @@ void PracticeTextViewTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-void PracticeTextViewTest::cleanup() {
+void PracticeTextViewTest::cleanup()
+{
     m_view.reset();
 }
 
-void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data() {
+void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("sameString"); // write back the string the box holds
@@ -81,7 +100,8 @@ void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent_data
                                                   << "" << false << 0;
 }
 
-void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent() {
+void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent()
+{
     QFETCH(QString, before);
     QFETCH(QString, written);
     QFETCH(bool, sameString);
@@ -100,7 +120,8 @@ void PracticeTextViewTest::setTextHoldsTextAndRaisesChangeOnlyWhenDifferent() {
     QCOMPARE(m_view->text(), written);
 }
 
-void PracticeTextViewTest::positionStaysInView_data() {
+void PracticeTextViewTest::positionStaysInView_data()
+{
     QTest::addColumn<QString>("text");
 
     QTest::newRow("one paragraph of two million characters") << paragraphOfWords(2'000'000);
@@ -113,7 +134,8 @@ void PracticeTextViewTest::positionStaysInView_data() {
         << QString::fromUtf8("\U0001F600 \U0001D11E ").repeated(10'000);
 }
 
-void PracticeTextViewTest::positionStaysInView() {
+void PracticeTextViewTest::positionStaysInView()
+{
     QFETCH(QString, text);
 
     m_view->setText(text);
@@ -140,7 +162,8 @@ void PracticeTextViewTest::positionStaysInView() {
     QCOMPARE(m_changes, 1);
 }
 
-void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown() {
+void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown()
+{
     m_view->hide();
     const QString text = paragraphOfWords(1'000'000);
     m_view->setText(text);
@@ -150,7 +173,8 @@ void PracticeTextViewTest::positionPutWhileHiddenShowsOnceShown() {
     QVERIFY(span.start <= 700'000 && 700'000 < span.end);
 }
 
-void PracticeTextViewTest::learnerCannotEdit() {
+void PracticeTextViewTest::learnerCannotEdit()
+{
     m_view->setText("Type this.\r");
     m_changes = 0;
     m_view->setFocus();
@@ -165,7 +189,8 @@ void PracticeTextViewTest::learnerCannotEdit() {
     QCOMPARE(m_changes, 0);
 }
 
-void PracticeTextViewTest::keyboardSelectionAndCopy_data() {
+void PracticeTextViewTest::keyboardSelectionAndCopy_data()
+{
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("selected");
 
@@ -184,7 +209,8 @@ void PracticeTextViewTest::keyboardSelectionAndCopy_data() {
     QTest::newRow("Ctrl+A selects all") << QList<int>{ctrl | Qt::Key_A} << "hello world again\r";
 }
 
-void PracticeTextViewTest::keyboardSelectionAndCopy() {
+void PracticeTextViewTest::keyboardSelectionAndCopy()
+{
     QFETCH(QList<int>, keys);
     QFETCH(QString, selected);
 
@@ -199,7 +225,8 @@ void PracticeTextViewTest::keyboardSelectionAndCopy() {
     QCOMPARE(m_view->text(), "hello world again\r");
 }
 
-void PracticeTextViewTest::mouseSelects() {
+void PracticeTextViewTest::mouseSelects()
+{
     m_view->setText("hello world again\r");
     const auto leftOf = [this](qsizetype offset) {
         const QRect r = m_view->characterRect(offset);
@@ -215,7 +242,8 @@ void PracticeTextViewTest::mouseSelects() {
     QCOMPARE(m_changes, 1);
 }
 
-void PracticeTextViewTest::scrollBarMovesTheView() {
+void PracticeTextViewTest::scrollBarMovesTheView()
+{
     const QString text = paragraphOfWords(100'000);
     m_view->setText(text);
     const TextSpan first = m_view->visibleSpan();
@@ -237,6 +265,43 @@ void PracticeTextViewTest::scrollBarMovesTheView() {
 
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     QCOMPARE(m_view->visibleSpan().start, 0);
+}
+
+void PracticeTextViewTest::scrollBarRepaintsOnlyWhenItsLookChanges_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<qint64>("from");
+    QTest::addColumn<qint64>("to"); // -1: the end of the text
+    QTest::addColumn<bool>("repainted");
+
+    QTest::newRow("a few lines on in a book: the slider stays, no repaint")
+        << qsizetype(2'000'000) << qint64(1'000'000) << qint64(1'000'200) << false;
+    QTest::newRow("a few lines on in a short text: the slider moves")
+        << qsizetype(3'000) << qint64(1'000) << qint64(1'400) << true;
+    QTest::newRow("across the book: the slider moves")
+        << qsizetype(2'000'000) << qint64(1'000'000) << qint64(1'500'000) << true;
+    QTest::newRow("to the end of the book: the arrow below turns off")
+        << qsizetype(2'000'000) << qint64(1'998'000) << qint64(-1) << true;
+}
+
+void PracticeTextViewTest::scrollBarRepaintsOnlyWhenItsLookChanges()
+{
+    QFETCH(qsizetype, length);
+    QFETCH(qint64, from);
+    QFETCH(qint64, to);
+    QFETCH(bool, repainted);
+
+    m_view->setText(paragraphOfWords(length));
+    m_view->setPosition(from);
+    QCoreApplication::processEvents();
+    const qsizetype top = m_view->visibleSpan().start;
+    auto *bar = m_view->findChild<QScrollBar *>();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    m_view->setPosition(to < 0 ? length : to);
+    QCoreApplication::processEvents();
+    QVERIFY2(m_view->visibleSpan().start != top, "the view should have scrolled");
+    QCOMPARE(counter.paints > 0, repainted);
 }
 
 QTEST_MAIN(PracticeTextViewTest)

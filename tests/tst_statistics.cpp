@@ -24,6 +24,7 @@ void StatisticsTest::words_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<qint64>("words");
 
+    QTest::newRow("nothing typed is one word") << "" << qint64(1);
     QTest::newRow("no space is one word") << "abc" << qint64(1);
     QTest::newRow("a run of spaces counts once, a trailing run too") << "abc  abc " << qint64(3);
     QTest::newRow("a leading run counts") << " abc" << qint64(2);

@@ -10,7 +10,8 @@ using namespace keyvora;
 
 namespace {
 
-QString keyName(int keyCode) {
+QString keyName(int keyCode)
+{
     return QString::fromLatin1(QMetaEnum::fromType<Qt::Key>().valueToKey(keyCode));
 }
 
@@ -18,25 +19,31 @@ QString keyName(int keyCode) {
 class RecordingHandler : public InputBoxHandler {
 public:
     explicit RecordingHandler(TypingLine &line)
-        : m_line(line) {}
+        : m_line(line)
+    {
+    }
 
     QStringList log;
     QHash<char16_t, char16_t> replace; // key press code -> code handed back
     std::function<void()> onChange;
 
-    void rtbInput_KeyDown(int keyCode, int shift) override {
+    void rtbInput_KeyDown(int keyCode, int shift) override
+    {
         log << QStringLiteral("down %1/%2").arg(keyName(keyCode)).arg(shift);
     }
-    void rtbInput_KeyPress(char16_t &keyAscii) override {
+    void rtbInput_KeyPress(char16_t &keyAscii) override
+    {
         log << QStringLiteral("press %1").arg(int(keyAscii));
         keyAscii = replace.value(keyAscii, keyAscii);
     }
-    void rtbInput_Change() override {
+    void rtbInput_Change() override
+    {
         log << QStringLiteral("change %1").arg(m_line.text());
         if (onChange)
             onChange();
     }
-    void rtbInput_KeyUp(int keyCode, int shift) override {
+    void rtbInput_KeyUp(int keyCode, int shift) override
+    {
         log << QStringLiteral("up %1/%2").arg(keyName(keyCode)).arg(shift);
     }
 
@@ -44,7 +51,20 @@ private:
     TypingLine &m_line;
 };
 
-void press(QWidget *widget, int combined) {
+// The union of what a widget paints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void press(QWidget *widget, int combined)
+{
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
     QTest::keyClick(widget, key.key(), key.keyboardModifiers());
 }
@@ -71,13 +91,16 @@ private slots:
     void mouseClickPlacesCaretAndDragSelects();
     void autoRepeatReleaseRaisesNoKeyUp();
     void longInputStaysWorkable();
+    void repaintsTheFrameOnlyWhenItChanges_data();
+    void repaintsTheFrameOnlyWhenItChanges();
 
 private:
     std::unique_ptr<TypingLine> m_line;
     std::unique_ptr<RecordingHandler> m_handler;
 };
 
-void TypingLineTest::init() {
+void TypingLineTest::init()
+{
     m_line = std::make_unique<TypingLine>();
     m_line->resize(300, m_line->sizeHint().height());
     m_handler = std::make_unique<RecordingHandler>(*m_line);
@@ -88,12 +111,14 @@ void TypingLineTest::init() {
     QVERIFY(QTest::qWaitForWindowActive(m_line.get()));
 }
 
-void TypingLineTest::cleanup() {
+void TypingLineTest::cleanup()
+{
     m_line.reset();
     m_handler.reset();
 }
 
-void TypingLineTest::keyEvents_data() {
+void TypingLineTest::keyEvents_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -147,7 +172,8 @@ void TypingLineTest::keyEvents_data() {
         << QString::fromUtf8("\U0001F600");
 }
 
-void TypingLineTest::keyEvents() {
+void TypingLineTest::keyEvents()
+{
     QFETCH(QString, before);
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -166,7 +192,8 @@ void TypingLineTest::keyEvents() {
     QCOMPARE(m_line->text(), after);
 }
 
-void TypingLineTest::editingKeys_data() {
+void TypingLineTest::editingKeys_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("after"); // once "X" has been typed
@@ -202,7 +229,8 @@ void TypingLineTest::editingKeys_data() {
         << "hello world" << QList<int>{ctrl | Qt::Key_A} << "X";
 }
 
-void TypingLineTest::editingKeys() {
+void TypingLineTest::editingKeys()
+{
     QFETCH(QString, before);
     QFETCH(QList<int>, keys);
     QFETCH(QString, after);
@@ -214,7 +242,8 @@ void TypingLineTest::editingKeys() {
     QCOMPARE(m_line->text(), after);
 }
 
-void TypingLineTest::clipboard_data() {
+void TypingLineTest::clipboard_data()
+{
     QTest::addColumn<int>("cut");
     QTest::addColumn<int>("paste");
 
@@ -225,7 +254,8 @@ void TypingLineTest::clipboard_data() {
         << (shift | Qt::Key_Delete) << (shift | Qt::Key_Insert);
 }
 
-void TypingLineTest::clipboard() {
+void TypingLineTest::clipboard()
+{
     QFETCH(int, cut);
     QFETCH(int, paste);
 
@@ -253,7 +283,8 @@ void TypingLineTest::clipboard() {
     QCOMPARE(m_line->text(), "one twoone twothree");
 }
 
-void TypingLineTest::inputMethodCommit_data() {
+void TypingLineTest::inputMethodCommit_data()
+{
     QTest::addColumn<QString>("preedit");
     QTest::addColumn<QString>("commit");
     QTest::addColumn<QStringList>("log");
@@ -270,7 +301,8 @@ void TypingLineTest::inputMethodCommit_data() {
         << "ab" << QStringList{"press 97", "change xa", "press 98", "change xab"} << "xab";
 }
 
-void TypingLineTest::inputMethodCommit() {
+void TypingLineTest::inputMethodCommit()
+{
     QFETCH(QString, preedit);
     QFETCH(QString, commit);
     QFETCH(QStringList, log);
@@ -289,13 +321,16 @@ void TypingLineTest::inputMethodCommit() {
     QCOMPARE(m_line->inputMethodQuery(Qt::ImCursorPosition).toInt(), after.size());
 }
 
-void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent_data() {
+void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent_data()
+{
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("changes");
 
     QTest::newRow("a different text raises one change") << "abc"
                                                         << "abd" << 1;
+    QTest::newRow("a text differing only inside, ending alike, raises one") << "abc"
+                                                                            << "axc" << 1;
     QTest::newRow("an equal text built apart raises none") << "abc" << QString("ab") + "c" << 0;
     QTest::newRow("emptying raises one") << "abc"
                                          << "" << 1;
@@ -303,7 +338,8 @@ void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent_data() {
                                                   << "" << 0;
 }
 
-void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent() {
+void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent()
+{
     QFETCH(QString, before);
     QFETCH(QString, written);
     QFETCH(int, changes);
@@ -319,7 +355,8 @@ void TypingLineTest::setTextRaisesChangeOnlyWhenDifferent() {
     QCOMPARE(m_line->text(), written);
 }
 
-void TypingLineTest::rewriteFromInsideTheChangeHandler() {
+void TypingLineTest::rewriteFromInsideTheChangeHandler()
+{
     // As the engine's mistake mark does: the change handler rewrites the box and puts the caret
     // while the box is still inside its own insertion, and what it put must stand.
     m_line->setText("ab");
@@ -341,7 +378,8 @@ void TypingLineTest::rewriteFromInsideTheChangeHandler() {
              (QStringList{"change ab", "change xab", "change *ab", "change y*ab"}));
 }
 
-void TypingLineTest::mouseClickPlacesCaretAndDragSelects() {
+void TypingLineTest::mouseClickPlacesCaretAndDragSelects()
+{
     m_line->setText("hello world");
     m_handler->log.clear();
     const QPoint sixth = m_line->characterRect(6).center() - QPoint(2, 0);
@@ -362,7 +400,8 @@ void TypingLineTest::mouseClickPlacesCaretAndDragSelects() {
     QCOMPARE(m_line->selectedText(), "hello ");
 }
 
-void TypingLineTest::autoRepeatReleaseRaisesNoKeyUp() {
+void TypingLineTest::autoRepeatReleaseRaisesNoKeyUp()
+{
     QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", true);
     QCoreApplication::sendEvent(m_line.get(), &repeated);
     QVERIFY(m_handler->log.isEmpty());
@@ -370,7 +409,8 @@ void TypingLineTest::autoRepeatReleaseRaisesNoKeyUp() {
     QCOMPARE(m_handler->log, QStringList{"up Key_A/0"});
 }
 
-void TypingLineTest::longInputStaysWorkable() {
+void TypingLineTest::longInputStaysWorkable()
+{
     const QString hour = QString("typing ").repeated(200000 / 7 + 1).left(200000);
     m_line->setText(hour);
     QCOMPARE(m_line->text().size(), 200000);
@@ -388,6 +428,36 @@ void TypingLineTest::longInputStaysWorkable() {
     QCOMPARE(m_line->selectedText().size(), 200011);
     QTest::keyClick(m_line.get(), Qt::Key_Backspace);
     QCOMPARE(m_line->text(), QString());
+}
+
+void TypingLineTest::repaintsTheFrameOnlyWhenItChanges_data()
+{
+    QTest::addColumn<int>("key"); // 0: the box loses the focus
+    QTest::addColumn<bool>("frameRepainted");
+
+    QTest::newRow("a typed letter repaints the text alone") << int(Qt::Key_X) << false;
+    QTest::newRow("Backspace repaints the text alone") << int(Qt::Key_Backspace) << false;
+    QTest::newRow("the caret moved by an arrow repaints the text alone")
+        << int(Qt::Key_Left) << false;
+    QTest::newRow("losing the focus repaints the frame, which shows it") << 0 << true;
+}
+
+void TypingLineTest::repaintsTheFrameOnlyWhenItChanges()
+{
+    QFETCH(int, key);
+    QFETCH(bool, frameRepainted);
+
+    m_line->setText("abc");
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    m_line->installEventFilter(&recorder);
+    if (key == 0)
+        m_line->clearFocus();
+    else
+        QTest::keyClick(m_line.get(), Qt::Key(key));
+    QCoreApplication::processEvents();
+    QVERIFY(!recorder.painted.isEmpty());
+    QCOMPARE(recorder.painted.contains(QPoint(0, m_line->height() / 2)), frameRepainted);
 }
 
 QTEST_MAIN(TypingLineTest)

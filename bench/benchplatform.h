@@ -1,0 +1,99 @@
+#pragma once
+
+#include "shell/commondialog.h"
+#include "shell/platform.h"
+
+#include <QElapsedTimer>
+
+#include <memory>
+#include <vector>
+
+namespace keyvora::bench {
+
+// Which boxes the window gets: ours, or the stock ones over Qt's text edit or plain text edit
+// with Qt's line edit.
+enum class Boxes { Ours, StockTextEdit, StockPlainTextEdit };
+
+// Manual tickers tick only when the bench says so; real ones are the program's own QtTicker.
+enum class Clocks { Manual, Real };
+
+// A ticker that remembers when it was started and when it ticked, so the bench can hold the
+// sum of ticks against the wall clock. Manual ones tick through fire().
+class BenchTicker final : public Ticker {
+public:
+    BenchTicker(std::function<void()> onTick, Clocks clocks);
+
+    void start() override;
+    void stop() override;
+    bool isActive() const override;
+
+    // One tick, as the timer would deliver it.
+    void fire();
+
+    qint64 ticks() const { return m_ticks; }
+    // Wall time from the last start to the last tick, in nanoseconds.
+    qint64 lastTickNs() const { return m_lastTickNs; }
+    // The latest any tick came, against its place on the 100 ms grid since the start.
+    qint64 worstLatenessNs() const { return m_worstLatenessNs; }
+
+private:
+    std::function<void()> m_onTick;
+    std::unique_ptr<QtTicker> m_real;
+    bool m_manualActive = false;
+    QElapsedTimer m_started;
+    qint64 m_ticks = 0;
+    qint64 m_lastTickNs = 0;
+    qint64 m_worstLatenessNs = 0;
+};
+
+// The open dialog answers with the file the bench chose.
+class BenchDialog final : public CommonDialog {
+public:
+    explicit BenchDialog(const QString &answer)
+        : m_answer(answer)
+    {
+    }
+    bool showOpen() override
+    {
+        setFileName(m_answer);
+        return !m_answer.isEmpty();
+    }
+    void showHelp() override {}
+
+private:
+    const QString &m_answer;
+};
+
+// The desktop under the bench: boxes of its choice, tickers it can read, no sound and no modal
+// box.
+class BenchPlatform final : public Platform {
+public:
+    BenchPlatform(Boxes boxes, Clocks clocks)
+        : m_boxes(boxes)
+        , m_clocks(clocks)
+    {
+    }
+
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
+    void beep() override { ++beeps; }
+    void message(QWidget *, const QString &, const QString &, Buttons) override { ++messages; }
+    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override;
+    SourceBoxWidget *makeSourceBox(QWidget *parent) override;
+    InputBoxWidget *makeInputBox(QWidget *parent) override;
+
+    Boxes boxes() const { return m_boxes; }
+    // The bench ticker behind one of the window's tickers.
+    BenchTicker &ticker(const Ticker &which) const;
+    const std::vector<BenchTicker *> &tickers() const { return m_tickers; }
+
+    QString openAnswer;
+    int beeps = 0;
+    int messages = 0;
+
+private:
+    Boxes m_boxes;
+    Clocks m_clocks;
+    std::vector<BenchTicker *> m_tickers; // owned by the window
+};
+
+} // namespace keyvora::bench

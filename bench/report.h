@@ -1,0 +1,10 @@
+#pragma once
+
+namespace keyvora::bench {
+
+struct Results;
+
+// The tables and ratios of a run, with each budget met or missed, on stdout.
+void printReport(const Results &results);
+
+} // namespace keyvora::bench
