@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reference.h"
+
 #include "shell/commondialog.h"
 #include "shell/platform.h"
 #include "shell/qtplatform.h"
@@ -10,17 +12,6 @@
 #include <vector>
 
 namespace keyvora::test {
-
-// A timer that only says whether it would be running; tests call the tick themselves.
-class ManualTicker final : public Ticker {
-public:
-    void start() override { m_active = true; }
-    void stop() override { m_active = false; }
-    bool isActive() const override { return m_active; }
-
-private:
-    bool m_active = false;
-};
 
 // What the open dialog answers, and what it was asked with.
 struct OpenScript {
@@ -62,9 +53,9 @@ struct Message {
 // The real boxes, with everything that would block or wait replaced.
 class FakePlatform final : public Platform {
 public:
-    std::unique_ptr<Ticker> makeTicker(std::function<void()>) override
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override
     {
-        return std::make_unique<ManualTicker>();
+        return makeManualTicker(std::move(onTick));
     }
     void beep() override { ++beeps; }
     void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override

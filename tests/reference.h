@@ -1,0 +1,133 @@
+#pragma once
+
+// An account of the attempt kept apart from the engine, shared by the model test and the
+// fuzz targets. It is written differently from the product on purpose: one pass, plain loops.
+
+#include "engine/practiceattempt.h"
+
+#include <cmath>
+#include <memory>
+
+namespace keyvora::test {
+
+// A timer that only says whether it would be running; the caller ticks it.
+class ManualTicker final : public Ticker {
+public:
+    explicit ManualTicker(std::function<void()> onTick = {})
+        : m_onTick(std::move(onTick))
+    {
+    }
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    void tick() { m_onTick(); }
+
+private:
+    std::function<void()> m_onTick;
+    bool m_active = false;
+};
+
+inline std::unique_ptr<Ticker> makeManualTicker(std::function<void()> onTick)
+{
+    return std::make_unique<ManualTicker>(std::move(onTick));
+}
+
+// What a loaded text must become: CR LF pairs and tabs are spaces, trailing spaces go, one
+// end marker follows.
+inline QString heldText(const QString &loaded)
+{
+    QString held;
+    for (qsizetype i = 0; i < loaded.size(); ++i) {
+        if (loaded[i] == u'\r' && i + 1 < loaded.size() && loaded[i + 1] == u'\n') {
+            held += u' ';
+            ++i;
+        } else {
+            held += loaded[i] == u'\t' ? QChar(u' ') : loaded[i];
+        }
+    }
+    while (held.endsWith(u' '))
+        held.chop(1);
+    return held + u'\r';
+}
+
+// The figures the ticks must leave, counted from the input box.
+struct FigureAccount {
+    qint64 words = 0;
+    qint64 accuracy = 0;
+    double elapsed = 0.0;
+    qint64 speed = 0;
+
+    // Returns what the engine got wrong on a word-counter tick over this input, or nullptr.
+    const char *wordTick(const AttemptFields &f, const QString &input)
+    {
+        const qint64 length = input.size();
+        const qint64 marks = input.count(u'*');
+        words = 1;
+        for (qsizetype i = 0; i < length; ++i)
+            words += input[i] == u' ' && (i == 0 || input[i - 1] != u' ');
+        accuracy = f.intAccuracy;
+        // Whole per cent. An exact half may come out either way: the product rounds a double,
+        // which lands a hair off the half for some lengths.
+        const qint64 scaled = 100 * (length - marks);
+        const qint64 twiceRest = 2 * (scaled % length);
+        const qint64 nearest = scaled / length + (twiceRest > length);
+        const bool accurate =
+            accuracy == nearest || (twiceRest == length && accuracy == nearest + 1);
+        if (f.intWordCount != words || f.intErrorCount != marks || !accurate)
+            return "word count, marks or accuracy";
+        return nullptr;
+    }
+
+    void clockTick()
+    {
+        elapsed += 0.1;
+        speed = qint64(std::floor(double(words * 60) / elapsed + 0.5));
+    }
+
+    const char *clockDiffers(const AttemptFields &f) const
+    {
+        return f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed) ? "clock or speed"
+                                                                               : nullptr;
+    }
+};
+
+// The state table and the figures' ranges, against what the two boxes hold.
+inline const char *brokenRule(const PracticeAttempt &attempt, const QString &source,
+                              const QString &input)
+{
+    const AttemptFields &f = attempt.fields();
+    const AttemptState state = source.isEmpty()  ? AttemptState::NoText
+                               : input.isEmpty() ? AttemptState::Ready
+                                                 : AttemptState::Typing;
+    const QString next = input.size() < source.size() ? QString(source[input.size()]) : QString();
+    if (attempt.state() != state)
+        return "state does not match the boxes";
+    if (attempt.tmrSpeed().isActive() == source.isEmpty())
+        return "the clock runs without a text or stops with one";
+    if (attempt.tmrCheckNumOfWords().isActive() == input.isEmpty())
+        return "the word counter runs without input or stops with some";
+    if (f.intInputLen != input.size())
+        return "intInputLen is not the input's length";
+    if (!source.isEmpty() && !source.endsWith(u'\r'))
+        return "a loaded text without its end marker";
+    if (state == AttemptState::Typing && (next == u"\r" || f.strNextChar != next))
+        return "the next character is wrong, or the end marker is next and no verdict came";
+    if (f.intAccuracy < 0 || f.intAccuracy > 100)
+        return "accuracy out of range";
+    return nullptr;
+}
+
+// What one event may do: a beep leaves a mark unless the text ended, and a verdict needs a
+// text.
+inline const char *brokenByEvent(int beeps, int verdicts, bool hadText, const QString &input)
+{
+    if (beeps > 1 || verdicts > 1)
+        return "more than one beep or verdict for one event";
+    if (beeps == 1 && verdicts == 0 && !input.endsWith(u'*'))
+        return "a beep without a mistake mark";
+    if (verdicts == 1 && (!hadText || !input.isEmpty()))
+        return "a verdict without a text, or one that left input";
+    return nullptr;
+}
+
+} // namespace keyvora::test
