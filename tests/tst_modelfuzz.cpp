@@ -83,17 +83,9 @@ public:
         if (m_log.size() > 25)
             m_log.pop_front();
         const char *broken = check();
-        const AttemptFields &a = f.fields();
-        return broken ? QStringLiteral("%1\n  source \"%2\" input \"%3\"\n  fields: %4 words, %5 "
-                                       "marks, %6 %, %7 s, %8 WPM; counted %9 words")
+        return broken ? QStringLiteral("%1\n  source \"%2\" input \"%3\"")
                             .arg(QLatin1String(broken), show(f.rtbSource->text()),
                                  show(f.rtbInput->text()))
-                            .arg(a.intWordCount)
-                            .arg(a.intErrorCount)
-                            .arg(a.intAccuracy)
-                            .arg(a.dblElapsed)
-                            .arg(a.dblSpeed)
-                            .arg(m_figures.words)
                       : QString();
     }
 
