@@ -13,7 +13,6 @@
 namespace {
 
 using namespace keyvora;
-using keyvora::test::FigureAccount;
 
 // Holds a text and raises its change synchronously inside setText(), only when it differs.
 template <class Box> class FakeBox : public Box {
@@ -156,64 +155,44 @@ public:
                 break;
             case 6:
                 attempt.reset();
-                KEYVORA_REQUIRE(source.text().isEmpty() && input.text().isEmpty());
-                m_held.clear();
+                KEYVORA_REQUIRE(input.text().isEmpty());
+                m_account.held.clear();
                 break;
             case 7:
                 if (attempt.tmrCheckNumOfWords().isActive()) {
                     attempt.tmrCheckNumOfWords_Timer();
-                    KEYVORA_REQUIRE(!m_figures.wordTick(attempt.fields(), input.text()));
+                    KEYVORA_REQUIRE(!m_account.wordTick(attempt.fields(), input.text()));
                 }
                 break;
             case 8:
                 for (int n = data.ConsumeIntegralInRange(1, 700);
                      n > 0 && attempt.tmrSpeed().isActive(); --n) {
                     attempt.tmrSpeed_Timer();
-                    m_figures.clockTick();
+                    m_account.clockTick();
                 }
                 break;
             }
-            check(view.beeps - beeps, view.verdicts - verdicts, hadText);
+            KEYVORA_REQUIRE(!m_account.check(attempt, source.text(), input.text(),
+                                             view.beeps - beeps, view.verdicts - verdicts,
+                                             hadText));
         }
     }
 
 private:
     void load(const QString &text)
     {
-        if (text == source.text())
-            return;
-        m_held = text.isEmpty() ? QString() : test::heldText(text);
-        if (!text.isEmpty()) {
-            m_figures.elapsed = 0.0;
-            m_verdictsForText = 0;
-        }
+        const bool fresh = !text.isEmpty() && text != source.text();
+        m_account.load(text);
         source.setText(text);
-        KEYVORA_REQUIRE(text.isEmpty() ||
-                        (input.text().isEmpty() && attempt.fields().intErrorCount == 0));
-    }
-
-    void check(int beeps, int verdicts, bool hadText)
-    {
-        KEYVORA_REQUIRE(!test::brokenByEvent(beeps, verdicts, hadText, input.text()));
-        if (verdicts == 1) {
-            KEYVORA_REQUIRE(++m_verdictsForText == 1);
-            m_held.clear();
-        }
-        // The loaded text, normalised, with exactly the one end marker the loader added.
-        KEYVORA_REQUIRE(source.text() == m_held);
-        KEYVORA_REQUIRE(!test::brokenRule(attempt, source.text(), input.text()));
-        KEYVORA_REQUIRE(!m_figures.clockDiffers(attempt.fields()));
+        KEYVORA_REQUIRE(!fresh || (input.text().isEmpty() && attempt.fields().intErrorCount == 0));
     }
 
     FakeSource source;
     FakeInput input;
     FakeView view;
     PracticeAttempt attempt;
-    FigureAccount m_figures;
-    QString m_held;
-    int m_verdictsForText = 0;
+    test::Account m_account;
 };
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,7 +1,7 @@
 #pragma once
 
-// An account of the attempt kept apart from the engine, shared by the model test and the
-// fuzz targets. It is written differently from the product on purpose: one pass, plain loops.
+// An account of the attempt kept apart from the engine, shared by the model test and the fuzz
+// targets. It is written differently from the product on purpose: one pass, plain loops.
 
 #include "engine/practiceattempt.h"
 
@@ -50,14 +50,29 @@ inline QString heldText(const QString &loaded)
     return held + u'\r';
 }
 
-// The figures the ticks must leave, counted from the input box.
-struct FigureAccount {
+// What the source box must hold and what the figures must be. The check functions return the
+// first rule the attempt broke, or nullptr.
+class Account {
+public:
+    QString held;
     qint64 words = 0;
     qint64 accuracy = 0;
     double elapsed = 0.0;
     qint64 speed = 0;
+    int verdicts = 0;
 
-    // Returns what the engine got wrong on a word-counter tick over this input, or nullptr.
+    // A text assigned to the source box; an identical one raises no change.
+    void load(const QString &text)
+    {
+        if (text == held)
+            return;
+        held = text.isEmpty() ? QString() : heldText(text);
+        if (!text.isEmpty()) {
+            elapsed = 0.0;
+            m_verdictsForText = 0;
+        }
+    }
+
     const char *wordTick(const AttemptFields &f, const QString &input)
     {
         const qint64 length = input.size();
@@ -68,12 +83,10 @@ struct FigureAccount {
         accuracy = f.intAccuracy;
         // Whole per cent. An exact half may come out either way: the product rounds a double,
         // which lands a hair off the half for some lengths.
-        const qint64 scaled = 100 * (length - marks);
-        const qint64 twiceRest = 2 * (scaled % length);
-        const qint64 nearest = scaled / length + (twiceRest > length);
-        const bool accurate =
-            accuracy == nearest || (twiceRest == length && accuracy == nearest + 1);
-        if (f.intWordCount != words || f.intErrorCount != marks || !accurate)
+        const qint64 twiceRest = 2 * (100 * (length - marks) % length);
+        const qint64 nearest = 100 * (length - marks) / length + (twiceRest > length);
+        if (f.intWordCount != words || f.intErrorCount != marks ||
+            (accuracy != nearest && (twiceRest != length || accuracy != nearest + 1)))
             return "word count, marks or accuracy";
         return nullptr;
     }
@@ -84,50 +97,47 @@ struct FigureAccount {
         speed = qint64(std::floor(double(words * 60) / elapsed + 0.5));
     }
 
-    const char *clockDiffers(const AttemptFields &f) const
+    // After one event that beeped and gave verdicts so many times.
+    const char *check(const PracticeAttempt &attempt, const QString &source, const QString &input,
+                      int beeps, int newVerdicts, bool hadText)
     {
-        return f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed) ? "clock or speed"
-                                                                               : nullptr;
+        const AttemptFields &f = attempt.fields();
+        if (beeps > 1 || newVerdicts > 1)
+            return "more than one beep or verdict for one event";
+        if (beeps == 1 && newVerdicts == 0 && !input.endsWith(u'*'))
+            return "a beep without a mistake mark";
+        if (newVerdicts == 1) {
+            if (!hadText || !input.isEmpty() || ++m_verdictsForText > 1)
+                return "a verdict without a text, a second one for a text, or one that left input";
+            ++verdicts;
+            held.clear();
+        }
+        if (source != held)
+            return "the source box does not hold the loaded text, normalised";
+        const AttemptState state = source.isEmpty()  ? AttemptState::NoText
+                                   : input.isEmpty() ? AttemptState::Ready
+                                                     : AttemptState::Typing;
+        const QString next =
+            input.size() < source.size() ? QString(source[input.size()]) : QString();
+        if (attempt.state() != state)
+            return "state does not match the boxes";
+        if (attempt.tmrSpeed().isActive() == source.isEmpty())
+            return "the clock runs without a text or stops with one";
+        if (attempt.tmrCheckNumOfWords().isActive() == input.isEmpty())
+            return "the word counter runs without input or stops with some";
+        if (f.intInputLen != input.size())
+            return "intInputLen is not the input's length";
+        if (state == AttemptState::Typing && (next == u"\r" || f.strNextChar != next))
+            return "the next character is wrong, or the end marker is next and no verdict came";
+        if (f.intAccuracy < 0 || f.intAccuracy > 100)
+            return "accuracy out of range";
+        if (f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed))
+            return "clock or speed";
+        return nullptr;
     }
+
+private:
+    int m_verdictsForText = 0;
 };
-
-// The state table and the figures' ranges, against what the two boxes hold.
-inline const char *brokenRule(const PracticeAttempt &attempt, const QString &source,
-                              const QString &input)
-{
-    const AttemptFields &f = attempt.fields();
-    const AttemptState state = source.isEmpty()  ? AttemptState::NoText
-                               : input.isEmpty() ? AttemptState::Ready
-                                                 : AttemptState::Typing;
-    const QString next = input.size() < source.size() ? QString(source[input.size()]) : QString();
-    if (attempt.state() != state)
-        return "state does not match the boxes";
-    if (attempt.tmrSpeed().isActive() == source.isEmpty())
-        return "the clock runs without a text or stops with one";
-    if (attempt.tmrCheckNumOfWords().isActive() == input.isEmpty())
-        return "the word counter runs without input or stops with some";
-    if (f.intInputLen != input.size())
-        return "intInputLen is not the input's length";
-    if (!source.isEmpty() && !source.endsWith(u'\r'))
-        return "a loaded text without its end marker";
-    if (state == AttemptState::Typing && (next == u"\r" || f.strNextChar != next))
-        return "the next character is wrong, or the end marker is next and no verdict came";
-    if (f.intAccuracy < 0 || f.intAccuracy > 100)
-        return "accuracy out of range";
-    return nullptr;
-}
-
-// What one event may do: a beep leaves a mark unless the text ended, and a verdict needs a
-// text.
-inline const char *brokenByEvent(int beeps, int verdicts, bool hadText, const QString &input)
-{
-    if (beeps > 1 || verdicts > 1)
-        return "more than one beep or verdict for one event";
-    if (beeps == 1 && verdicts == 0 && !input.endsWith(u'*'))
-        return "a beep without a mistake mark";
-    if (verdicts == 1 && (!hadText || !input.isEmpty()))
-        return "a verdict without a text, or one that left input";
-    return nullptr;
-}
 
 } // namespace keyvora::test

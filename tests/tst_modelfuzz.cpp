@@ -62,7 +62,7 @@ public:
             m_labels[i] = f.label(kLabels[i]);
     }
 
-    int verdicts() const { return m_verdicts; }
+    int verdicts() const { return m_account.verdicts; }
     QString log() const
     {
         QString text;
@@ -74,8 +74,10 @@ public:
     // Runs one event and checks the window afterwards; an empty result means all held.
     QString step()
     {
-        m_before = {f.rtbSource->text(), f.rtbInput->text(), int(f.platform.messages.size()),
-                    f.platform.beeps};
+        m_sourceBefore = f.rtbSource->text();
+        m_inputBefore = f.rtbInput->text();
+        m_verdictsBefore = int(f.platform.messages.size());
+        m_beepsBefore = f.platform.beeps;
         m_loaded.reset();
         m_reset = m_inputKept = m_inputSame = false;
         m_failure = nullptr;
@@ -92,12 +94,6 @@ public:
 private:
     static constexpr const char *kLabels[] = {"lblSpeed", "lblAccuracy", "lblNumOfWords",
                                               "lblDuration"};
-    struct Snapshot {
-        QString source;
-        QString input;
-        int messages = 0;
-        int beeps = 0;
-    };
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
@@ -117,23 +113,17 @@ private:
         return text;
     }
 
-    QString click(QKeyCombination key)
+    QString click(const QString &name)
     {
+        const QKeyCombination key = QKeySequence(name)[0];
         QTest::keyClick(f.rtbInput, key.key(), key.keyboardModifiers());
-        return QKeySequence(key).toString();
+        return name;
     }
 
-    // The effect of assigning a text to the source box: an identical text raises no change.
-    void expectLoad(const QString &assigned)
+    void expectLoad(const QString &text)
     {
-        m_loaded = assigned;
-        if (assigned == m_source)
-            return;
-        m_source = assigned.isEmpty() ? QString() : heldText(assigned);
-        if (!assigned.isEmpty()) {
-            m_figures.elapsed = 0.0;
-            m_verdictsForText = 0;
-        }
+        m_loaded = text;
+        m_account.load(text);
     }
 
     QString typeKey(const QString &source, const QString &input)
@@ -186,7 +176,7 @@ private:
         f.platform.open.answer = file.fileName();
         expectLoad(text);
         if (chance(0.3))
-            click(Qt::CTRL | Qt::Key_O);
+            click(u"Ctrl+O"_qs);
         else
             f.window.mnuFileOpen_Click();
         return QStringLiteral("open file (encoding %1) \"%2\"").arg(encoding).arg(show(text));
@@ -198,18 +188,18 @@ private:
         const int which = pick(3);
         if (which != 1 && f.window.attempt().tmrCheckNumOfWords().isActive()) {
             f.window.tmrCheckNumOfWords_Timer();
-            m_failure = m_figures.wordTick(f.fields(), f.rtbInput->text());
-            m_labels[1] = QStringLiteral("Accuracy: %1 %").arg(m_figures.accuracy);
-            m_labels[2] = QStringLiteral("Word count: %1").arg(m_figures.words);
+            m_failure = m_account.wordTick(f.fields(), f.rtbInput->text());
+            m_labels[1] = QStringLiteral("Accuracy: %1 %").arg(m_account.accuracy);
+            m_labels[2] = QStringLiteral("Word count: %1").arg(m_account.words);
         }
         if (which != 0 && f.window.attempt().tmrSpeed().isActive()) {
             f.window.tmrSpeed_Timer();
-            m_figures.clockTick();
-            const auto minutes = qint64(m_figures.elapsed / 60);
-            m_labels[0] = QStringLiteral("Speed: %1 WPM").arg(m_figures.speed);
+            m_account.clockTick();
+            const auto minutes = qint64(m_account.elapsed / 60);
+            m_labels[0] = QStringLiteral("Speed: %1 WPM").arg(m_account.speed);
             m_labels[3] = QStringLiteral("Duration: %1 m: %2 s")
                               .arg(minutes)
-                              .arg(qint64(m_figures.elapsed - double(minutes) * 60));
+                              .arg(qint64(m_account.elapsed - double(minutes) * 60));
         }
         return QStringLiteral("tick %1").arg(which);
     }
@@ -225,12 +215,12 @@ private:
 
         // A learner who sees a mark and may correct it usually does.
         if (roll < 600 && !backspacingOff && input.endsWith(u'*') && chance(0.5))
-            return click(Qt::Key_Backspace);
+            return click(u"Backspace"_qs);
         if (roll < 500)
             return typeKey(source, input);
         if (roll < 580) {
             m_inputSame = backspacingOff;
-            return click(chance(0.1) ? Qt::CTRL | Qt::Key_Backspace : Qt::Key_Backspace);
+            return click(chance(0.1) ? u"Ctrl+Backspace"_qs : u"Backspace"_qs);
         }
         if (roll < 595) {
             const char *name = chance(0.5) ? "mnuSetBsOff" : "mnuSetBsOn";
@@ -239,30 +229,18 @@ private:
         }
         if (roll < 670) {
             // Keys that type nothing. Escape is a control code the box ignores; Tab takes the
-            // focus away.
-            static const QKeyCombination keys[] = {Qt::Key_Return,
-                                                   Qt::SHIFT | Qt::Key_Shift,
-                                                   Qt::SHIFT | Qt::CTRL | Qt::Key_Shift,
-                                                   Qt::SHIFT | Qt::ALT | Qt::Key_Shift,
-                                                   Qt::Key_Escape,
-                                                   Qt::Key_Tab,
-                                                   Qt::Key_Home,
-                                                   Qt::Key_End,
-                                                   Qt::Key_Left,
-                                                   Qt::Key_Right,
-                                                   Qt::SHIFT | Qt::Key_Home,
-                                                   Qt::SHIFT | Qt::Key_End,
-                                                   Qt::SHIFT | Qt::Key_Left,
-                                                   Qt::SHIFT | Qt::Key_Right};
+            // focus away; Shift comes alone, with Ctrl or with Alt.
+            static const QStringList keys =
+                QStringLiteral("Return Esc Tab Home End Left Right Shift+Home Shift+End Shift+Left "
+                               "Shift+Right Shift+Shift Ctrl+Shift+Shift Alt+Shift+Shift")
+                    .split(u' ');
             m_inputSame = true;
-            return click(keys[pick(std::size(keys))]);
+            return click(keys[pick(keys.size())]);
         }
         if (roll < 715) {
-            static const QKeyCombination edits[] = {Qt::Key_Delete,       Qt::Key_Delete,
-                                                    Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_X,
-                                                    Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V,
-                                                    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
-            return click(edits[pick(std::size(edits))]);
+            static const QStringList edits =
+                QStringLiteral("Del Del Ctrl+A Ctrl+X Ctrl+C Ctrl+V Ctrl+Z Ctrl+Y").split(u' ');
+            return click(edits[pick(edits.size())]);
         }
         if (roll < 730) {
             // What a learner might copy from elsewhere: a piece of the text itself (so that a
@@ -274,16 +252,14 @@ private:
             return QStringLiteral("clipboard \"%1\"").arg(show(clip));
         }
         if (roll < 740) {
-            const int which = pick(3);
-            expectLoad(which == 0   ? generalKeyText()
-                       : which == 1 ? shortWordsText()
-                                    : articleText());
-            const std::pair<void (MainWindow::*)(), const char *> tests[] = {
-                {&MainWindow::mnuLesTestGen_Click, "general"},
-                {&MainWindow::mnuLesTestShort_Click, "short words"},
-                {&MainWindow::mnuLesTestArt_Click, "article"}};
-            (f.window.*tests[which].first)();
-            return QStringLiteral("test %1").arg(QLatin1String(tests[which].second));
+            const std::pair<QString (*)(), void (MainWindow::*)()> tests[] = {
+                {generalKeyText, &MainWindow::mnuLesTestGen_Click},
+                {shortWordsText, &MainWindow::mnuLesTestShort_Click},
+                {articleText, &MainWindow::mnuLesTestArt_Click}};
+            const auto [text, open] = tests[pick(3)];
+            expectLoad(text());
+            (f.window.*open)();
+            return QStringLiteral("built-in test \"%1\"").arg(show(text()));
         }
         if (roll < 765)
             return loadFile();
@@ -305,8 +281,9 @@ private:
         }
         if (roll < 797) {
             m_reset = true;
+            m_account.held.clear();
             if (chance(0.3))
-                return click(Qt::CTRL | Qt::Key_R);
+                return click(u"Ctrl+R"_qs);
             f.window.mnuFileReset_Click();
             return QStringLiteral("reset");
         }
@@ -318,51 +295,42 @@ private:
     {
         const QString source = f.rtbSource->text();
         const QString input = f.rtbInput->text();
-        const AttemptFields &fields = f.fields();
-        const int verdicts = int(f.platform.messages.size()) - m_before.messages;
-        const int beeps = f.platform.beeps - m_before.beeps;
-
+        const int verdicts = int(f.platform.messages.size()) - m_verdictsBefore;
         if (m_failure)
             return m_failure;
-        if (const char *broken = brokenByEvent(beeps, verdicts, !m_before.source.isEmpty(), input))
+        if (const char *broken =
+                m_account.check(f.window.attempt(), source, input, f.platform.beeps - m_beepsBefore,
+                                verdicts, !m_sourceBefore.isEmpty()))
             return broken;
         if (verdicts == 1) {
-            if (++m_verdictsForText > 1)
-                return "a second verdict for one text";
-            ++m_verdicts;
             const Message &verdict = f.platform.messages.back();
-            const bool passed = m_figures.accuracy > 90;
+            const bool passed = m_account.accuracy > 90;
             const QString text =
                 passed ? QStringLiteral("[%1 words per minute] and your accuracy is [%2 %]")
-                             .arg(m_figures.speed)
-                             .arg(m_figures.accuracy)
+                             .arg(m_account.speed)
+                             .arg(m_account.accuracy)
                        : QStringLiteral("Please try to improve on your accuracy!");
             if (verdict.title != (passed ? u"PASSED!"_qs : u"Keyvora"_qs) ||
                 !verdict.text.contains(text))
                 return "a verdict other than the last ticks' figures call for";
         }
         if (verdicts == 1 || m_reset) {
-            m_source.clear();
             m_labels[0] = QStringLiteral("Speed: ");
             m_labels[1] = QStringLiteral("Accuracy: ");
             if (!input.isEmpty() || !f.label("lblNextLtr").isEmpty())
                 return "the end of the text or a reset left input or a next letter";
         }
-        if (source != m_source)
-            return "the source box does not hold the loaded text, normalised";
-        if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_before.source &&
-            (!input.isEmpty() || fields.intErrorCount != 0))
+        if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_sourceBefore &&
+            (!input.isEmpty() || f.fields().intErrorCount != 0))
             return "a load that did not start over";
-        if (m_inputKept && (input != m_before.input || source != m_before.source))
+        if (m_inputKept && (input != m_inputBefore || source != m_sourceBefore))
             return "a failed open changed the attempt";
-        if (m_inputSame && (input != m_before.input || beeps != 0 || verdicts != 0))
+        if (m_inputSame &&
+            (input != m_inputBefore || f.platform.beeps != m_beepsBefore || verdicts))
             return "a key that types nothing changed the input";
-        if (const char *broken = brokenRule(f.window.attempt(), source, input))
-            return broken;
-        if (!source.isEmpty() && !input.isEmpty() && f.label("lblNextLtr") != fields.strNextChar)
+        if (!source.isEmpty() && !input.isEmpty() &&
+            f.label("lblNextLtr") != f.fields().strNextChar)
             return "the next letter shown is not the next character";
-        if (const char *wrong = m_figures.clockDiffers(fields))
-            return wrong;
         for (int i = 0; i < 4; ++i) {
             if (f.label(kLabels[i]) != m_labels[i])
                 return "a figure shown is not the one counted";
@@ -374,19 +342,17 @@ private:
     std::mt19937_64 m_rng;
     QTemporaryDir m_dir;
     std::deque<QString> m_log;
-    Snapshot m_before;
+    QString m_sourceBefore, m_inputBefore;
+    int m_verdictsBefore = 0, m_beepsBefore = 0;
     const char *m_failure = nullptr;
 
     // The account: what the source must hold, what the figures and labels must be.
-    QString m_source;
-    FigureAccount m_figures;
+    Account m_account;
     QString m_labels[4];
     std::optional<QString> m_loaded;
     bool m_reset = false;
     bool m_inputKept = false;
     bool m_inputSame = false; // keys that type nothing into the box
-    int m_verdicts = 0;
-    int m_verdictsForText = 0;
 
     QChar m_heldKey;
     int m_repeats = -1; // presses left of a held key; -1 when none is held
