@@ -63,11 +63,8 @@ QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray 
 
 void FileOpenTest::open_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("held");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("messages");
+    columns<QString, QByteArray, QString, QString, int>(
+        {"kind", "bytes", "held", "input", "messages"});
 
     const QString previous = QStringLiteral("previous\r");
     const auto loads = [](const char *name, const QByteArray &bytes, const QString &held) {

@@ -1,10 +1,12 @@
+#include "rows.h"
+
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/svgpicture.h"
 
 #include <QImage>
-#include <QTest>
 
 using namespace keyvora;
+using namespace keyvora::test;
 
 namespace {
 
@@ -44,8 +46,7 @@ private slots:
 
     void colourings_data()
     {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<Fills>("opaque");
+        columns<int, Fills>({"window", "opaque"});
         QTest::newRow("main windows: outlines only") << int(DiagramWindow::Main) << Fills{};
         QTest::newRow("introduction: home row green")
             << int(DiagramWindow::Intro) << fills({65, 83, 68, 70, 74, 75, 76, 59}, kGreen);
@@ -76,22 +77,16 @@ private slots:
         }
     }
 
-    void mainKeysLightGreenButEnterGrey()
+    void mainKeysLightGreenButEnterGreyAndShiftLessonShowsShiftedCaptions()
     {
-        KeyboardDiagram diagram(DiagramWindow::Main);
-        QCOMPARE(diagram.lblKey(65)->fillColour(), kGreen);
-        QCOMPARE(diagram.lblKey(8)->fillColour(), kGreen);
-        QCOMPARE(diagram.lblKey(13)->fillColour(), QColor(224, 224, 224));
-    }
-
-    void shiftLessonShowsShiftedSymbolsButTheGraveAccent()
-    {
-        KeyboardDiagram diagram(DiagramWindow::Shift);
+        KeyboardDiagram main(DiagramWindow::Main);
+        QCOMPARE(main.lblKey(65)->fillColour(), kGreen);
+        QCOMPARE(main.lblKey(13)->fillColour(), QColor(224, 224, 224));
+        KeyboardDiagram shift(DiagramWindow::Shift);
         QString shown;
         for (const int index : kShiftedCaptionOrder)
-            shown += diagram.lblKey(index)->caption();
-        QCOMPARE(shown, u")!@#$%^&*(`_+{}|:\"<>?"_qs);
-        QCOMPARE(diagram.lblKey('Q')->caption(), u"Q"_qs);
+            shown += shift.lblKey(index)->caption();
+        QCOMPARE(shown + shift.lblKey('Q')->caption(), u")!@#$%^&*(`_+{}|:\"<>?Q"_qs);
     }
 
     // Taken as an access key, a lone "&" would draw nothing.

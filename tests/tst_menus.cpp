@@ -11,8 +11,7 @@ class MenusTest : public QObject {
 private slots:
     void backspacing_data()
     {
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<bool>("on");
+        columns<QStringList, bool>({"choices", "on"});
         row("On at start", QStringList{}, true);
         row("choosing On while On changes nothing", QStringList{"mnuSetBsOn"}, true);
         row("choosing Off twice keeps Off", QStringList{"mnuSetBsOff", "mnuSetBsOff"}, false);
@@ -41,9 +40,7 @@ private slots:
     // File > Open and Reset are reached by their shortcuts in tst_fileopen and tst_practice.
     void placeAndShortcut_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("shortcut");
+        columns<QString, QString, QString>({"item", "path", "shortcut"});
         row("a test, two menus deep", "mnuLesTestArt", "&Lessons/Tests/Article Test", "");
         row("a tutorial shows one ampersand", "mnuLesTutLR",
             "&Lessons/Tutorials/Left && Right Hand Training", "");

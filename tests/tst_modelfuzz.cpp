@@ -17,7 +17,6 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
-#include <deque>
 #include <optional>
 #include <random>
 
@@ -63,13 +62,7 @@ public:
     }
 
     int verdicts() const { return m_account.verdicts; }
-    QString log() const
-    {
-        QString text;
-        for (const QString &line : m_log)
-            text += QStringLiteral("\n  ") + line;
-        return text;
-    }
+    QString log() const { return m_log.join(u"\n  "_qs); }
 
     // Runs one event and checks the window afterwards; an empty result means all held.
     QString step()
@@ -79,11 +72,11 @@ public:
         m_verdictsBefore = int(f.platform.messages.size());
         m_beepsBefore = f.platform.beeps;
         m_loaded.reset();
-        m_reset = m_inputKept = m_inputSame = false;
+        m_reset = m_inputSame = false;
         m_failure = nullptr;
-        m_log.push_back(event());
+        m_log.append(event());
         if (m_log.size() > 25)
-            m_log.pop_front();
+            m_log.removeFirst();
         const char *broken = check();
         return broken ? QStringLiteral("%1\n  source \"%2\" input \"%3\"")
                             .arg(QLatin1String(broken), show(f.rtbSource->text()),
@@ -272,13 +265,6 @@ private:
             f.windows.LoadPracticeText(text);
             return QStringLiteral("hand-off \"%1\"").arg(show(text));
         }
-        if (roll < 787) {
-            const bool missing = chance(0.5);
-            f.platform.open.answer = missing ? m_dir.filePath(u"missing.txt"_qs) : QString();
-            m_inputKept = true;
-            f.window.mnuFileOpen_Click();
-            return missing ? QStringLiteral("open a missing file") : QStringLiteral("cancel open");
-        }
         if (roll < 797) {
             m_reset = true;
             m_account.held.clear();
@@ -323,8 +309,6 @@ private:
         if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_sourceBefore &&
             (!input.isEmpty() || f.fields().intErrorCount != 0))
             return "a load that did not start over";
-        if (m_inputKept && (input != m_inputBefore || source != m_sourceBefore))
-            return "a failed open changed the attempt";
         if (m_inputSame &&
             (input != m_inputBefore || f.platform.beeps != m_beepsBefore || verdicts))
             return "a key that types nothing changed the input";
@@ -341,7 +325,7 @@ private:
     WindowFixture f;
     std::mt19937_64 m_rng;
     QTemporaryDir m_dir;
-    std::deque<QString> m_log;
+    QStringList m_log;
     QString m_sourceBefore, m_inputBefore;
     int m_verdictsBefore = 0, m_beepsBefore = 0;
     const char *m_failure = nullptr;
@@ -351,7 +335,6 @@ private:
     QString m_labels[4];
     std::optional<QString> m_loaded;
     bool m_reset = false;
-    bool m_inputKept = false;
     bool m_inputSame = false; // keys that type nothing into the box
 
     QChar m_heldKey;
@@ -384,7 +367,7 @@ void ModelFuzzTest::session()
     for (qint64 i = 0; i < events; ++i) {
         const QString failure = session.step();
         QVERIFY2(failure.isEmpty(),
-                 qPrintable(QStringLiteral("seed %1, event %2: %3\nlast events:%4\nreplay: "
+                 qPrintable(QStringLiteral("seed %1, event %2: %3\nlast events:\n  %4\nreplay: "
                                            "KEYVORA_MODEL_SEEDS=%1 KEYVORA_MODEL_EVENTS=%5")
                                 .arg(seed)
                                 .arg(i)

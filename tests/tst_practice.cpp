@@ -9,11 +9,8 @@ class PracticeTest : public QObject {
 private slots:
     void judging_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<int>("verdicts");
+        columns<QString, QString, QString, int, int>(
+            {"source", "keys", "input", "beeps", "verdicts"});
         row("right characters stay", "abc", "ab", "ab", 0, 0);
         row("case counts", "Abc", "a", "*", 1, 0);
         row("wrong character where the text has a mark", "*b", "x", "*", 1, 0);
@@ -51,10 +48,7 @@ private slots:
 
     void backspace_data()
     {
-        QTest::addColumn<bool>("off");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("nextLetter");
-        QTest::addColumn<QString>("accuracy");
+        columns<bool, QString, QString, QString>({"off", "input", "nextLetter", "accuracy"});
         row("on: the mark is removed, the letter to retype shows", false, "a", "b",
             "Accuracy: 100 %");
         row("off: the key is swallowed", true, "a*", "c", "Accuracy: 50 %");
@@ -79,8 +73,7 @@ private slots:
 
     void normalisation_data()
     {
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<QString>("held");
+        columns<QString, QString>({"loaded", "held"});
         row("two saved lines join with one space", "one\r\ntwo\r\n", "one two\r");
         row("only spaces and line breaks leave the end marker", " \r\n  \r\n", "\r");
         row("a tab between words becomes one space", "a\tb", "a b\r");
@@ -141,10 +134,7 @@ private slots:
 
     void figuresAfterTicks_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QString>("speed");
-        QTest::addColumn<QString>("duration");
+        columns<QString, int, QString, QString>({"typed", "ticks", "speed", "duration"});
         row("100 ticks with 10 words: 60 WPM, and the sum drifts below 10 s", "a b c d e f g h i j",
             100, "Speed: 60 WPM", "Duration: 0 m: 9 s");
         row("650 ticks", "a b", 650, "Speed: 2 WPM", "Duration: 1 m: 5 s");
@@ -167,10 +157,7 @@ private slots:
 
     void verdict_data()
     {
-        QTest::addColumn<int>("marks");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Platform::Buttons>("buttons");
+        columns<int, QString, QString, Platform::Buttons>({"marks", "title", "text", "buttons"});
         row("19 marks in 200 characters fails", 19, "Keyvora",
             "Please try to improve on your accuracy!", Platform::Buttons::Ok);
         row("18 marks in 200 characters passes", 18, "PASSED!",

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 using keyvora::PracticeFile;
+using keyvora::test::columns;
 using keyvora::test::row;
 using Status = PracticeFile::Status;
 
@@ -32,8 +33,7 @@ class TestPracticeFile : public QObject {
 private slots:
     void decodes_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
+        columns<QByteArray, QString>({"bytes", "text"});
         row("UTF-8 gives one character per code point", QByteArray("caf\xC3\xA9 \xE2\x82\xAC"),
             u"café €"_qs);
         row("UTF-8 four-byte sequence is one code point", QByteArray("\xF0\x9F\x98\x80"),
@@ -67,10 +67,8 @@ private slots:
 
     void reads_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<Status>("status");
-        QTest::addColumn<qsizetype>("length"); // -1: not known in advance
-        QTest::addColumn<QString>("start");
+        // A length of -1 is not known in advance.
+        columns<QString, Status, qsizetype, QString>({"path", "status", "length", "start"});
         const qint64 limit = keyvora::kMaxPracticeFileBytes;
         QVERIFY(QFile::link(makeFile("lines.txt", "one\r\ntwo"), m_dir.filePath("link.txt")));
         row("link to a regular file loads", m_dir.filePath("link.txt"), Status::Loaded,

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 using namespace keyvora;
+using keyvora::test::columns;
 using keyvora::test::row;
 
 // The durations after so many ticks are checked where the learner sees them, in tst_practice.
@@ -14,8 +15,7 @@ class StatisticsTest : public QObject {
 private slots:
     void words_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<qint64>("words");
+        columns<QString, qint64>({"input", "words"});
         row("no space is one word", "abc", qint64(1));
         row("a run of spaces counts once, a trailing run too", "abc  abc ", qint64(3));
         row("a leading run counts", " abc", qint64(2));
@@ -30,9 +30,7 @@ private slots:
 
     void accuracy_data()
     {
-        QTest::addColumn<qint64>("mistakes");
-        QTest::addColumn<qint64>("length");
-        QTest::addColumn<qint64>("percent");
+        columns<qint64, qint64, qint64>({"mistakes", "length", "percent"});
         row("90.5 rounds to the even 90", qint64(19), qint64(200), qint64(90));
         row("91.5 rounds to the even 92", qint64(17), qint64(200), qint64(92));
         row("18 in 200 is 91", qint64(18), qint64(200), qint64(91));
@@ -48,9 +46,7 @@ private slots:
 
     void speed_data()
     {
-        QTest::addColumn<qint64>("words");
-        QTest::addColumn<double>("elapsed");
-        QTest::addColumn<qint64>("wpm");
+        columns<qint64, double, qint64>({"words", "elapsed", "wpm"});
         row("42.5 rounds up to 43", qint64(17), 24.0, qint64(43));
         row("547 words do not wrap", qint64(547), 60.0, qint64(547));
     }

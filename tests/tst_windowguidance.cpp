@@ -80,10 +80,7 @@ class WindowGuidanceTest : public QObject {
 private slots:
     void keyLight_data()
     {
-        QTest::addColumn<bool>("backspacingOff");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QList<int>>("lit");
-        QTest::addColumn<QString>("input");
+        columns<bool, QString, QList<int>, QString>({"backspacingOff", "keys", "lit", "input"});
         row("a lower-case letter lights its key", false, "a", QList<int>{65}, "*");
         row("a shifted symbol lights its unshifted key", false, "!", QList<int>{49}, "*");
         row("keys typed between ticks stay lit together", false, "q1 ", QList<int>{32, 49, 81},
@@ -114,8 +111,7 @@ private slots:
 
     void shiftCaptions_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("shiftedAfterEachStep");
+        columns<QStringList, QString>({"steps", "shiftedAfterEachStep"});
         row("Shift alone shifts until released", QStringList{"+Shift", "-Shift"}, "10");
         row("Shift after Ctrl does not shift", QStringList{"+Ctrl", "+Shift", "-Shift", "-Ctrl"},
             "0000");
@@ -157,9 +153,7 @@ private slots:
 
     void nextLetterAndFinger_data()
     {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("nextLetter");
-        QTest::addColumn<QList<int>>("fingers");
+        columns<QString, QString, QList<int>>({"keys", "nextLetter", "fingers"});
         // The practice text is "a&I ~!b".
         row("before the first key nothing is guided", "", "", QList<int>{});
         row("ampersand shows literally, right index", "a", "&", QList<int>{5});
