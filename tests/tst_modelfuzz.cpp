@@ -57,8 +57,7 @@ public:
         : m_rng(seed)
     {
         QGuiApplication::clipboard()->clear();
-        for (int i = 0; i < 4; ++i)
-            m_labels[i] = f.label(kLabels[i]);
+        m_labels = f.figures().split(u'|');
     }
 
     int verdicts() const { return m_account.verdicts; }
@@ -85,9 +84,6 @@ public:
     }
 
 private:
-    static constexpr const char *kLabels[] = {"lblSpeed", "lblAccuracy", "lblNumOfWords",
-                                              "lblDuration"};
-
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
 
@@ -315,10 +311,8 @@ private:
         if (!source.isEmpty() && !input.isEmpty() &&
             f.label("lblNextLtr") != f.fields().strNextChar)
             return "the next letter shown is not the next character";
-        for (int i = 0; i < 4; ++i) {
-            if (f.label(kLabels[i]) != m_labels[i])
-                return "a figure shown is not the one counted";
-        }
+        if (f.figures() != m_labels.join(u'|'))
+            return "a figure shown is not the one counted";
         return nullptr;
     }
 
@@ -332,7 +326,7 @@ private:
 
     // The account: what the source must hold, what the figures and labels must be.
     Account m_account;
-    QString m_labels[4];
+    QStringList m_labels; // speed, accuracy, word count, duration
     std::optional<QString> m_loaded;
     bool m_reset = false;
     bool m_inputSame = false; // keys that type nothing into the box
