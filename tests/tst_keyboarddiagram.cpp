@@ -77,7 +77,7 @@ private slots:
         }
     }
 
-    void mainKeysLightGreenButEnterGreyAndShiftLessonShowsShiftedCaptions()
+    void lightColoursAndShiftLessonCaptions()
     {
         KeyboardDiagram main(DiagramWindow::Main);
         QCOMPARE(main.lblKey(65)->fillColour(), kGreen);

@@ -19,6 +19,8 @@ private slots:
         row("wrong last character: one beep, one verdict", "ab", "ax", "", 1, 1);
         row("reaching the end with mistakes still ends", "abc", "xyz", "", 3, 1);
         row("Enter inserts nothing", "ab", "a\r", "a", 0, 0);
+        // "azbc": the new length is 4, the typed "z" is not "d", so the last character is marked.
+        row("editing in the middle marks the last character", "abcdef", u"abc←←z"_qs, "azb*", 1, 0);
         row("the article's quotation mark can be typed", u"P’i"_qs, u"P’"_qs, u"P’"_qs, 0, 0);
     }
     void judging()
@@ -31,19 +33,6 @@ private slots:
         QTEST(f.rtbInput->text(), "input");
         QTEST(f.platform.beeps, "beeps");
         QTEST(int(f.platform.messages.size()), "verdicts");
-    }
-
-    void editingInTheMiddleMarksTheLastCharacter()
-    {
-        WindowFixture f;
-        f.windows.LoadPracticeText(QStringLiteral("abcdef"));
-        f.type(QStringLiteral("abc"));
-        QTest::keyClick(f.rtbInput, Qt::Key_Left);
-        QTest::keyClick(f.rtbInput, Qt::Key_Left);
-        f.type(QStringLiteral("z"));
-        // "azbc": the new length is 4, the typed "z" is not "d", so the last character is marked.
-        QCOMPARE(f.rtbInput->text(), QStringLiteral("azb*"));
-        QCOMPARE(f.platform.beeps, 1);
     }
 
     void backspace_data()

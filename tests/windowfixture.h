@@ -112,7 +112,8 @@ struct WindowFixture {
         return window.findChild<QAction *>(QLatin1String(name));
     }
 
-    // "\b" is Backspace and "\r" is Enter; everything else is typed as its character.
+    // "\b" is Backspace, "\r" is Enter and "←" the left arrow; everything else is typed as its
+    // character.
     void type(const QString &keys)
     {
         for (QChar c : keys) {
@@ -120,6 +121,8 @@ struct WindowFixture {
                 QTest::keyClick(rtbInput, Qt::Key_Backspace);
             else if (c == u'\r')
                 QTest::keyClick(rtbInput, Qt::Key_Return);
+            else if (c == u'←')
+                QTest::keyClick(rtbInput, Qt::Key_Left);
             else if (c.unicode() < 128)
                 QTest::keyClick(rtbInput, char(c.unicode()));
             else
