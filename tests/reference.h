@@ -13,23 +13,17 @@ namespace keyvora::test {
 // A timer that only says whether it would be running; the caller ticks it.
 class ManualTicker final : public Ticker {
 public:
-    explicit ManualTicker(std::function<void()> onTick = {})
-        : m_onTick(std::move(onTick))
-    {
-    }
     void start() override { m_active = true; }
     void stop() override { m_active = false; }
     bool isActive() const override { return m_active; }
-    void tick() { m_onTick(); }
 
 private:
-    std::function<void()> m_onTick;
     bool m_active = false;
 };
 
-inline std::unique_ptr<Ticker> makeManualTicker(std::function<void()> onTick)
+inline std::unique_ptr<Ticker> makeManualTicker(std::function<void()>)
 {
-    return std::make_unique<ManualTicker>(std::move(onTick));
+    return std::make_unique<ManualTicker>();
 }
 
 // What a loaded text must become: CR LF pairs and tabs are spaces, trailing spaces go, one
