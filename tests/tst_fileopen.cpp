@@ -2,6 +2,7 @@
 
 #include "lessons/practicefile.h"
 #include "readasowner.h"
+#include "rows.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,15 +13,6 @@
 
 using namespace keyvora;
 using namespace keyvora::test;
-
-class FileOpenTest : public QObject {
-    Q_OBJECT
-private slots:
-    void open_data();
-    void open();
-    void shortcutOpensTheDialogWithTheFilter();
-    void fiftyMegabytesLoadWhole();
-};
 
 namespace {
 
@@ -60,122 +52,117 @@ QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray 
 
 } // namespace
 
-void FileOpenTest::open_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("held");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("messages");
+class FileOpenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void open_data()
+    {
+        columns<QString, QByteArray, QString, QString, int>(
+            {"kind", "bytes", "held", "input", "messages"});
 
-    const QString previous = QStringLiteral("previous\r");
-    const auto loads = [](const char *name, const QByteArray &bytes, const QString &held) {
-        QTest::newRow(name) << "file" << bytes << held << "" << 0;
-    };
-    const auto keepsPrevious = [&](const char *name, const char *kind, int messages = 0) {
-        QTest::newRow(name) << kind << QByteArray("text") << previous << "p" << messages;
-    };
+        const QString previous = QStringLiteral("previous\r");
+        const auto loads = [](const char *name, const QByteArray &bytes, const QString &held) {
+            QTest::newRow(name) << "file" << bytes << held << "" << 0;
+        };
+        const auto keepsPrevious = [&](const char *name, const char *kind, int messages = 0) {
+            QTest::newRow(name) << kind << QByteArray("text") << previous << "p" << messages;
+        };
 
-    loads("a text file starts a new attempt", "one\r\ntwo\r\n", "one two\r");
-    loads("only spaces and line breaks leave the end marker", "  \r\n \r\n\t\r\n", "\r");
-    // A lone CR stays in the text: the learner finishes at the first one.
-    loads("CR line ends stay", "one\rtwo\r", "one\rtwo\r\r");
-    loads("LF line ends stay", "one\ntwo\n", "one\ntwo\n\r");
-    loads("mixed line ends", "a\r\nb\nc\rd\r\n", "a b\nc\rd\r");
-    loads("tabs become spaces", "\tone\ttwo\t\t", " one two\r");
-    loads("NUL bytes are characters", QByteArray("a\0b\0", 4), QString::fromUtf16(u"a\0b\0\r", 5));
-    loads("bytes outside UTF-8 read as Windows-1252", "caf\xe9 na\xefve",
-          QString::fromUtf16(u"café naïve\r"));
-    loads("the UTF-8 byte-order mark is not text", "\xEF\xBB\xBFone\r\n", "one\r");
-    loads("UTF-16 with its byte-order mark", QByteArray("\xFF\xFEo\0n\0e\0\r\0\n\0", 12), "one\r");
-    loads("UTF-16 without a mark reads as bytes", QByteArray("o\0n\0", 4),
-          QString::fromUtf16(u"o\0n\0\r", 5));
-    // An empty text empties the box as Reset would; the old input stays, as after a reset.
-    QTest::newRow("an empty file leaves no text") << "file" << QByteArray() << ""
-                                                  << "p" << 0;
+        loads("a text file starts a new attempt", "one\r\ntwo\r\n", "one two\r");
+        loads("only spaces and line breaks leave the end marker", "  \r\n \r\n\t\r\n", "\r");
+        // A lone CR stays in the text: the learner finishes at the first one.
+        loads("CR line ends stay", "one\rtwo\r", "one\rtwo\r\r");
+        loads("LF line ends stay", "one\ntwo\n", "one\ntwo\n\r");
+        loads("mixed line ends", "a\r\nb\nc\rd\r\n", "a b\nc\rd\r");
+        loads("tabs become spaces", "\tone\ttwo\t\t", " one two\r");
+        loads("NUL bytes are characters", QByteArray("a\0b\0", 4),
+              QString::fromUtf16(u"a\0b\0\r", 5));
+        loads("bytes outside UTF-8 read as Windows-1252", "caf\xe9 na\xefve",
+              QString::fromUtf16(u"café naïve\r"));
+        loads("the UTF-8 byte-order mark is not text", "\xEF\xBB\xBFone\r\n", "one\r");
+        loads("UTF-16 with its byte-order mark", QByteArray("\xFF\xFEo\0n\0e\0\r\0\n\0", 12),
+              "one\r");
+        loads("UTF-16 without a mark reads as bytes", QByteArray("o\0n\0", 4),
+              QString::fromUtf16(u"o\0n\0\r", 5));
+        // An empty text empties the box as Reset would; the old input stays, as after a reset.
+        row("an empty file leaves no text", "file", QByteArray(), "", "p", 0);
 
-    keepsPrevious("cancelling changes nothing", "cancel");
-    keepsPrevious("a folder ends quietly", "directory");
-    keepsPrevious("a FIFO without a writer ends quietly", "fifo");
-    keepsPrevious("an endless device ends quietly", "device");
-    keepsPrevious("a file without read permission ends quietly", "unreadable");
-    keepsPrevious("a symbolic link loop ends quietly", "loop");
-    keepsPrevious("a file deleted as the dialog closes ends quietly", "vanished");
-    keepsPrevious("a 100 MB file is refused with a message", "too large", 1);
-}
-
-void FileOpenTest::open()
-{
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, held);
-    QFETCH(QString, input);
-    QTemporaryDir dir;
-    WindowFixture f;
-    f.windows.LoadPracticeText(QStringLiteral("previous"));
-    f.type(QStringLiteral("p"));
-    f.platform.open.answer = prepare(dir, kind, bytes, f.platform.open);
-
-    const ReadAsOwner asOwner;
-    if (kind == QLatin1String("unreadable") && !asOwner.active() && ::geteuid() == 0)
-        QSKIP("root reads files regardless of their permissions and cannot drop that here");
-    f.window.mnuFileOpen_Click();
-
-    QCOMPARE(f.rtbSource->text(), held);
-    QCOMPARE(f.rtbInput->text(), input);
-    QTEST(int(f.platform.messages.size()), "messages");
-    QCOMPARE(f.window.attempt().tmrSpeed().isActive(), !held.isEmpty());
-    QCOMPARE(f.window.attempt().tmrCheckNumOfWords().isActive(), !input.isEmpty());
-    if (!f.platform.messages.empty()) {
-        const QString text = f.platform.messages.front().text;
-        QVERIFY2(text.contains(f.platform.open.answer), qPrintable(text));
-        QVERIFY2(text.contains(QLatin1String("64 MiB")), qPrintable(text));
+        keepsPrevious("cancelling changes nothing", "cancel");
+        keepsPrevious("a folder ends quietly", "directory");
+        keepsPrevious("a FIFO without a writer ends quietly", "fifo");
+        keepsPrevious("an endless device ends quietly", "device");
+        keepsPrevious("a file without read permission ends quietly", "unreadable");
+        keepsPrevious("a symbolic link loop ends quietly", "loop");
+        keepsPrevious("a file deleted as the dialog closes ends quietly", "vanished");
+        keepsPrevious("a 100 MB file is refused with a message", "too large", 1);
     }
-    // A load that failed leaves the attempt going on where it was.
-    if (held == QLatin1String("previous\r")) {
-        f.type(QStringLiteral("r"));
-        QCOMPARE(f.rtbInput->text(), QStringLiteral("pr"));
+
+    void open()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, held);
+        QFETCH(QString, input);
+        QTemporaryDir dir;
+        WindowFixture f;
+        f.windows.LoadPracticeText(QStringLiteral("previous"));
+        f.type(QStringLiteral("p"));
+        f.platform.open.answer = prepare(dir, kind, bytes, f.platform.open);
+
+        const ReadAsOwner asOwner;
+        if (kind == QLatin1String("unreadable") && !asOwner.active() && ::geteuid() == 0)
+            QSKIP("root reads files regardless of their permissions and cannot drop that here");
+        f.window.mnuFileOpen_Click();
+
+        QCOMPARE(f.rtbSource->text(), held);
+        QCOMPARE(f.rtbInput->text(), input);
+        QTEST(int(f.platform.messages.size()), "messages");
+        QCOMPARE(f.window.attempt().tmrSpeed().isActive(), !held.isEmpty());
+        QCOMPARE(f.window.attempt().tmrCheckNumOfWords().isActive(), !input.isEmpty());
+        if (!f.platform.messages.empty()) {
+            const QString text = f.platform.messages.front().text;
+            QVERIFY2(text.contains(f.platform.open.answer), qPrintable(text));
+            QVERIFY2(text.contains(QLatin1String("64 MiB")), qPrintable(text));
+        }
+        // A load that failed leaves the attempt going on where it was.
+        if (held == QLatin1String("previous\r")) {
+            f.type(QStringLiteral("r"));
+            QCOMPARE(f.rtbInput->text(), QStringLiteral("pr"));
+            QCOMPARE(f.platform.beeps, 0);
+        }
+    }
+
+    void shortcutOpensTheDialogWithTheFilter()
+    {
+        QTemporaryDir dir;
+        WindowFixture f;
+        f.platform.open.answer = prepare(dir, u"file"_qs, "one\r\ntwo\r\n", f.platform.open);
+        QTest::keyClick(f.rtbInput, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.rtbSource->text(), QStringLiteral("one two\r"));
+        QCOMPARE(f.window.practiceFilePath(), f.platform.open.answer);
+        QCOMPARE(f.platform.open.seenFilter,
+                 QStringLiteral("Text Files (*.txt)|*txt|All Files |**"));
+        QVERIFY(f.platform.open.seenCancelError);
+    }
+
+    void fiftyMegabytesLoadWhole()
+    {
+        const QByteArray line = "The quick brown fox jumps over the lazy dog.\r\n";
+        const qsizetype lines = 50'000'000 / line.size();
+        QTemporaryDir dir;
+        WindowFixture f;
+        f.platform.open.answer = prepare(dir, u"file"_qs, line.repeated(lines), f.platform.open);
+        f.window.mnuFileOpen_Click();
+        // Every line break became a space and the last one was trimmed.
+        const QString held = f.rtbSource->text();
+        QCOMPARE(held.size(), lines * (line.size() - 1));
+        QCOMPARE(held.first(50),
+                 QStringLiteral("The quick brown fox jumps over the lazy dog. The q"));
+        QVERIFY(f.platform.messages.empty());
+        f.type(QStringLiteral("The quick"));
         QCOMPARE(f.platform.beeps, 0);
-    } else if (!held.isEmpty()) {
-        QCOMPARE(f.fields().dblElapsed, 0.0);
-        QCOMPARE(f.window.attempt().state(), AttemptState::Ready);
     }
-}
-
-void FileOpenTest::shortcutOpensTheDialogWithTheFilter()
-{
-    QTemporaryDir dir;
-    WindowFixture f;
-    f.platform.open.answer =
-        prepare(dir, QStringLiteral("file"), "one\r\ntwo\r\n", f.platform.open);
-    QTest::keyClick(f.rtbInput, Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(f.rtbSource->text(), QStringLiteral("one two\r"));
-    QCOMPARE(f.window.practiceFilePath(), f.platform.open.answer);
-    QCOMPARE(f.platform.open.seenFilter, QStringLiteral("Text Files (*.txt)|*txt|All Files |**"));
-    QVERIFY(f.platform.open.seenCancelError);
-}
-
-void FileOpenTest::fiftyMegabytesLoadWhole()
-{
-    const QByteArray line = "The quick brown fox jumps over the lazy dog.\r\n";
-    const qsizetype lines = 50'000'000 / line.size();
-    QTemporaryDir dir;
-    WindowFixture f;
-    f.platform.open.answer =
-        prepare(dir, QStringLiteral("file"), line.repeated(lines), f.platform.open);
-
-    f.window.mnuFileOpen_Click();
-
-    // Every line break became a space and the last one was trimmed.
-    const QString held = f.rtbSource->text();
-    QCOMPARE(held.size(), lines * (line.size() - 1));
-    QCOMPARE(held.first(50), QStringLiteral("The quick brown fox jumps over the lazy dog. The q"));
-    QCOMPARE(held.last(5), QStringLiteral("dog.\r"));
-    QVERIFY(f.platform.messages.empty());
-    f.type(QStringLiteral("The quick"));
-    QCOMPARE(f.rtbInput->text(), QStringLiteral("The quick"));
-    QCOMPARE(f.platform.beeps, 0);
-}
+};
 
 QTEST_MAIN(FileOpenTest)
 #include "tst_fileopen.moc"

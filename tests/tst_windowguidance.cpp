@@ -1,3 +1,4 @@
+#include "rows.h"
 #include "windowfixture.h"
 
 #include "keyboard/boxlabel.h"
@@ -9,19 +10,6 @@
 
 using namespace keyvora;
 using namespace keyvora::test;
-
-// The keyboard guidance as the learner meets it: real keys into the main window's input box.
-class WindowGuidanceTest : public QObject {
-    Q_OBJECT
-private slots:
-    void keyLight_data();
-    void keyLight();
-    void shiftCaptions_data();
-    void shiftCaptions();
-    void shiftCaptionsStayWhenFocusLeavesWithShiftHeld();
-    void nextLetterAndFinger_data();
-    void nextLetterAndFinger();
-};
 
 namespace {
 
@@ -43,148 +31,138 @@ QList<int> litKeys(WindowFixture &f)
 QList<int> shownFingers(WindowFixture &f)
 {
     QList<int> shown;
-    for (int slot = 0; slot < 9; ++slot) {
+    for (int slot = 0; slot < kFingerSlots; ++slot) {
         if (!diagramOf(f).lblFinger(slot)->isHidden())
             shown.append(slot);
     }
     return shown;
 }
 
+QStringList twoCaptionKeys(WindowFixture &f)
+{
+    QStringList captions;
+    for (const int index : kShiftedCaptionOrder)
+        captions << diagramOf(f).lblKey(index)->caption();
+    return captions;
+}
+
+// A modifier key ("+Shift" down, "-Ctrl" up) as the X server reports it: the event carries the
+// modifiers held before it.
+void modifierKey(QWidget *target, const QString &step, Qt::KeyboardModifiers &held)
+{
+    static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keys{
+        {QStringLiteral("Shift"), {Qt::Key_Shift, Qt::ShiftModifier}},
+        {QStringLiteral("Ctrl"), {Qt::Key_Control, Qt::ControlModifier}},
+        {QStringLiteral("Alt"), {Qt::Key_Alt, Qt::AltModifier}},
+    };
+    const auto [key, modifier] = keys.value(step.mid(1));
+    QKeyEvent event(step[0] == u'+' ? QEvent::KeyPress : QEvent::KeyRelease, key, held);
+    QApplication::sendEvent(target, &event);
+    held.setFlag(modifier, step[0] == u'+');
+}
+
 } // namespace
 
-void WindowGuidanceTest::keyLight_data()
-{
-    QTest::addColumn<bool>("backspacingOff");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QList<int>>("lit");
-    QTest::addColumn<QString>("input");
-
-    QTest::newRow("a lower-case letter lights its key") << false << "a" << QList<int>{65} << "*";
-    QTest::newRow("a shifted symbol lights its unshifted key")
-        << false << "!" << QList<int>{49} << "*";
-    QTest::newRow("keys typed between ticks stay lit together")
-        << false << "q1 " << QList<int>{32, 49, 81} << "***";
-    QTest::newRow("Backspace lights BS even when it is swallowed")
-        << true << "x\b" << QList<int>{8, 88} << "*";
-    QTest::newRow("Enter lights nothing") << false << "\r" << QList<int>{} << "";
-}
-
-void WindowGuidanceTest::keyLight()
-{
-    QFETCH(bool, backspacingOff);
-    QFETCH(QString, keys);
-    WindowFixture f;
-    if (backspacingOff)
-        f.action("mnuSetBsOff")->trigger();
-    f.type(keys);
-    QTEST(litKeys(f), "lit");
-    QTEST(f.rtbInput->text(), "input");
-    QVERIFY(f.window.guidance().tmrResetKey().isActive());
-
-    f.window.tmrResetKey_Timer();
-    QCOMPARE(litKeys(f), QList<int>{});
-    QVERIFY(!f.window.guidance().tmrResetKey().isActive());
-}
-
-// Modifier keys as the X server reports them: each event carries the modifiers held before it.
-class ModifierKeys {
-public:
-    explicit ModifierKeys(QWidget *target)
-        : m_target(target)
+// The keyboard guidance as the learner meets it: real keys into the main window's input box.
+class WindowGuidanceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keyLight_data()
     {
+        columns<bool, QString, QList<int>, QString>({"backspacingOff", "keys", "lit", "input"});
+        row("a shifted symbol lights its unshifted key", false, "!", QList<int>{49}, "*");
+        row("keys typed between ticks stay lit together", false, "q1 ", QList<int>{32, 49, 81},
+            "***");
+        row("Backspace lights BS even when it is swallowed", true, "x\b", QList<int>{8, 88}, "*");
+        row("Enter lights nothing", false, "\r", QList<int>{}, "");
     }
-    void step(const QString &step)
+    void keyLight()
     {
-        static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifier>> keys{
-            {QStringLiteral("Shift"), {Qt::Key_Shift, Qt::ShiftModifier}},
-            {QStringLiteral("Ctrl"), {Qt::Key_Control, Qt::ControlModifier}},
-            {QStringLiteral("Alt"), {Qt::Key_Alt, Qt::AltModifier}},
-        };
-        const auto [key, modifier] = keys.value(step.mid(1));
-        const bool press = step.startsWith(u'+');
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, m_held);
-        QApplication::sendEvent(m_target, &event);
-        m_held.setFlag(modifier, press);
+        QFETCH(bool, backspacingOff);
+        QFETCH(QString, keys);
+        WindowFixture f;
+        if (backspacingOff)
+            f.action("mnuSetBsOff")->trigger();
+        f.type(keys);
+        QTEST(litKeys(f), "lit");
+        QTEST(f.rtbInput->text(), "input");
+        QVERIFY(f.window.guidance().tmrResetKey().isActive());
+
+        f.window.tmrResetKey_Timer();
+        QCOMPARE(litKeys(f), QList<int>{});
+        QVERIFY(!f.window.guidance().tmrResetKey().isActive());
+        // The next key lights again, and the timer with it.
+        f.type(QStringLiteral("z"));
+        QCOMPARE(litKeys(f), QList<int>{90});
+        QVERIFY(f.window.guidance().tmrResetKey().isActive());
     }
 
-private:
-    QWidget *m_target;
-    Qt::KeyboardModifiers m_held;
+    void shiftCaptions_data()
+    {
+        columns<QStringList, QString>({"steps", "shiftedAfterEachStep"});
+        row("Shift alone shifts until released", QStringList{"+Shift", "-Shift"}, "10");
+        row("Shift after Ctrl does not shift", QStringList{"+Ctrl", "+Shift", "-Shift", "-Ctrl"},
+            "0000");
+        row("Shift after Alt does not shift", QStringList{"+Alt", "+Shift", "-Alt", "-Shift"},
+            "0000");
+        row("Ctrl joining Shift keeps the shifted captions until all are up",
+            QStringList{"+Shift", "+Ctrl", "-Shift", "-Ctrl"}, "1110");
+    }
+    void shiftCaptions()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shiftedAfterEachStep);
+        WindowFixture f;
+        const QStringList unshifted = twoCaptionKeys(f);
+        Qt::KeyboardModifiers held;
+        for (int i = 0; i < steps.size(); ++i) {
+            modifierKey(f.rtbInput, steps[i], held);
+            const QStringList captions = twoCaptionKeys(f);
+            const bool shifted = shiftedAfterEachStep[i] == u'1';
+            // All 21 two-caption keys turn together, and "&" shows as itself.
+            for (int key = 0; key < captions.size(); ++key)
+                QCOMPARE(captions[key] != unshifted[key], shifted);
+            QCOMPARE(diagramOf(f).lblKey(55)->caption(), shifted ? u"&"_qs : u"7"_qs);
+            QCOMPARE(diagramOf(f).lblKey(96)->caption(), shifted ? u"~"_qs : u"`"_qs);
+            QCOMPARE(diagramOf(f).lblKey(65)->caption(), QStringLiteral("A"));
+        }
+        QCOMPARE(litKeys(f), QList<int>{});
+    }
+
+    void shiftCaptionsStayWhenFocusLeavesWithShiftHeld()
+    {
+        WindowFixture f;
+        Qt::KeyboardModifiers held;
+        modifierKey(f.rtbInput, QStringLiteral("+Shift"), held);
+        modifierKey(f.rtbSource, QStringLiteral("-Shift"), held);
+        QCOMPARE(diagramOf(f).lblKey(47)->caption(), QStringLiteral("?"));
+        QTest::keyClick(f.rtbInput, Qt::Key_Left);
+        QCOMPARE(diagramOf(f).lblKey(47)->caption(), QStringLiteral("/"));
+    }
+
+    void nextLetterAndFinger_data()
+    {
+        columns<QString, QString, QList<int>>({"keys", "nextLetter", "fingers"});
+        // The practice text is "a&I ~!b".
+        row("before the first key nothing is guided", "", "", QList<int>{});
+        row("ampersand shows literally, right index", "a", "&", QList<int>{5});
+        row("space, the thumb", "a&I", " ", QList<int>{4});
+        row("tilde has no finger", "a&I ", "~", QList<int>{});
+        row("exclamation mark, left little, no Shift shown", "a&I ~", "!", QList<int>{3});
+        row("emptied input shows the first letter and keeps the marker", "a&I ~\b\b\b\b\b", "a",
+            QList<int>{5});
+        row("the end of the text guides nothing", "a&I ~!b", "", QList<int>{});
+    }
+    void nextLetterAndFinger()
+    {
+        QFETCH(QString, keys);
+        WindowFixture f;
+        f.windows.LoadPracticeText(QStringLiteral("a&I ~!b"));
+        f.type(keys);
+        QTEST(f.label("lblNextLtr"), "nextLetter");
+        QTEST(shownFingers(f), "fingers");
+    }
 };
-
-void WindowGuidanceTest::shiftCaptions_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("captionsAfterEachStep");
-
-    QTest::newRow("Shift alone shifts until released") << QStringList{"+Shift", "-Shift"} << "!1";
-    QTest::newRow("Shift after Ctrl does not shift")
-        << QStringList{"+Ctrl", "+Shift", "-Shift", "-Ctrl"} << "1111";
-    QTest::newRow("Shift after Alt does not shift")
-        << QStringList{"+Alt", "+Shift", "-Alt", "-Shift"} << "1111";
-    QTest::newRow("Ctrl joining Shift keeps the shifted captions until all are up")
-        << QStringList{"+Shift", "+Ctrl", "-Shift", "-Ctrl"} << "!!!1";
-}
-
-void WindowGuidanceTest::shiftCaptions()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QString, captionsAfterEachStep);
-    WindowFixture f;
-    ModifierKeys modifiers(f.rtbInput);
-    for (int i = 0; i < steps.size(); ++i) {
-        modifiers.step(steps[i]);
-        QCOMPARE(diagramOf(f).lblKey(49)->caption(), QString(captionsAfterEachStep[i]));
-        const bool shifted = captionsAfterEachStep[i] == u'!';
-        QCOMPARE(diagramOf(f).lblKey(55)->caption(), shifted ? QStringLiteral("&") : "7");
-        QCOMPARE(diagramOf(f).lblKey(65)->caption(), QStringLiteral("A"));
-    }
-    QCOMPARE(litKeys(f), QList<int>{});
-}
-
-void WindowGuidanceTest::shiftCaptionsStayWhenFocusLeavesWithShiftHeld()
-{
-    WindowFixture f;
-    ModifierKeys(f.rtbInput).step(QStringLiteral("+Shift"));
-    ModifierKeys(f.rtbSource).step(QStringLiteral("-Shift"));
-    QCOMPARE(diagramOf(f).lblKey(47)->caption(), QStringLiteral("?"));
-    QTest::keyClick(f.rtbInput, Qt::Key_Left);
-    QCOMPARE(diagramOf(f).lblKey(47)->caption(), QStringLiteral("/"));
-}
-
-void WindowGuidanceTest::nextLetterAndFinger_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("nextLetter");
-    QTest::addColumn<QList<int>>("fingers");
-
-    // The practice text is "a&I ~!b".
-    QTest::newRow("before the first key nothing is guided") << ""
-                                                            << "" << QList<int>{};
-    QTest::newRow("ampersand shows literally, right index") << "a"
-                                                            << "&" << QList<int>{5};
-    QTest::newRow("capital I, right middle") << "a&"
-                                             << "I" << QList<int>{6};
-    QTest::newRow("space, the thumb") << "a&I"
-                                      << " " << QList<int>{4};
-    QTest::newRow("tilde has no finger") << "a&I "
-                                         << "~" << QList<int>{};
-    QTest::newRow("exclamation mark, left little, no Shift shown") << "a&I ~"
-                                                                   << "!" << QList<int>{3};
-    QTest::newRow("emptied input shows the first letter and keeps the marker")
-        << "a&I ~\b\b\b\b\b"
-        << "a" << QList<int>{5};
-}
-
-void WindowGuidanceTest::nextLetterAndFinger()
-{
-    QFETCH(QString, keys);
-    WindowFixture f;
-    f.windows.LoadPracticeText(QStringLiteral("a&I ~!b"));
-    f.type(keys);
-    QTEST(f.label("lblNextLtr"), "nextLetter");
-    QTEST(shownFingers(f), "fingers");
-}
 
 QTEST_MAIN(WindowGuidanceTest)
 #include "tst_windowguidance.moc"

@@ -1,15 +1,85 @@
 #pragma once
 
-#include "fakeplatform.h"
+#include "reference.h"
 
+#include "shell/commondialog.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
+#include "shell/platform.h"
+#include "shell/qtplatform.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QTest>
 
 namespace keyvora::test {
+
+// What the open dialog answers, and what it was asked with.
+struct OpenScript {
+    QString answer;                   // empty: the learner cancels
+    std::function<void()> whenChosen; // runs as the dialog closes on a chosen file
+    QString seenFilter;
+    bool seenCancelError = false;
+};
+
+class FakeCommonDialog final : public CommonDialog {
+public:
+    explicit FakeCommonDialog(OpenScript &script)
+        : m_script(script)
+    {
+    }
+    bool showOpen() override
+    {
+        m_script.seenFilter = filter();
+        m_script.seenCancelError = cancelError();
+        if (m_script.answer.isEmpty())
+            return false;
+        setFileName(m_script.answer);
+        if (m_script.whenChosen)
+            m_script.whenChosen();
+        return true;
+    }
+    void showHelp() override {}
+
+private:
+    OpenScript &m_script;
+};
+
+struct Message {
+    QString title;
+    QString text;
+    Platform::Buttons buttons;
+};
+
+// The real boxes, with everything that would block or wait replaced.
+class FakePlatform final : public Platform {
+public:
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override
+    {
+        return makeManualTicker(std::move(onTick));
+    }
+    void beep() override { ++beeps; }
+    void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override
+    {
+        messages.push_back({title, text, buttons});
+    }
+    std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override
+    {
+        return std::make_unique<FakeCommonDialog>(open);
+    }
+    SourceBoxWidget *makeSourceBox(QWidget *parent) override
+    {
+        return m_real.makeSourceBox(parent);
+    }
+    InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
+
+    int beeps = 0;
+    std::vector<Message> messages;
+    OpenScript open;
+
+private:
+    QtPlatform m_real;
+};
 
 // The English main window as the learner sees it, with a fake desktop behind it.
 struct WindowFixture {
@@ -30,12 +100,20 @@ struct WindowFixture {
     {
         return window.findChild<QLabel *>(QLatin1String(name))->text();
     }
+    // The four figures as shown: speed, accuracy, word count and duration.
+    QString figures() const
+    {
+        return QStringList{label("lblSpeed"), label("lblAccuracy"), label("lblNumOfWords"),
+                           label("lblDuration")}
+            .join(u'|');
+    }
     QAction *action(const char *name) const
     {
         return window.findChild<QAction *>(QLatin1String(name));
     }
 
-    // "\b" is Backspace and "\r" is Enter; everything else is typed as its character.
+    // "\b" is Backspace, "\r" is Enter and "←" the left arrow; everything else is typed as its
+    // character.
     void type(const QString &keys)
     {
         for (QChar c : keys) {
@@ -43,6 +121,8 @@ struct WindowFixture {
                 QTest::keyClick(rtbInput, Qt::Key_Backspace);
             else if (c == u'\r')
                 QTest::keyClick(rtbInput, Qt::Key_Return);
+            else if (c == u'←')
+                QTest::keyClick(rtbInput, Qt::Key_Left);
             else if (c.unicode() < 128)
                 QTest::keyClick(rtbInput, char(c.unicode()));
             else

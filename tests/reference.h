@@ -1,0 +1,137 @@
+#pragma once
+
+// An account of the attempt kept apart from the engine, shared by the model test and the fuzz
+// targets. It is written differently from the product on purpose: one pass, plain loops.
+
+#include "engine/practiceattempt.h"
+
+#include <cmath>
+#include <memory>
+
+namespace keyvora::test {
+
+// A timer that only says whether it would be running; the caller ticks it.
+class ManualTicker final : public Ticker {
+public:
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+
+private:
+    bool m_active = false;
+};
+
+inline std::unique_ptr<Ticker> makeManualTicker(std::function<void()>)
+{
+    return std::make_unique<ManualTicker>();
+}
+
+// What a loaded text must become: CR LF pairs and tabs are spaces, trailing spaces go, one
+// end marker follows.
+inline QString heldText(const QString &loaded)
+{
+    QString held;
+    for (qsizetype i = 0; i < loaded.size(); ++i) {
+        if (loaded[i] == u'\r' && i + 1 < loaded.size() && loaded[i + 1] == u'\n') {
+            held += u' ';
+            ++i;
+        } else {
+            held += loaded[i] == u'\t' ? QChar(u' ') : loaded[i];
+        }
+    }
+    while (held.endsWith(u' '))
+        held.chop(1);
+    return held + u'\r';
+}
+
+// What the source box must hold and what the figures must be. The check functions return the
+// first rule the attempt broke, or nullptr.
+class Account {
+public:
+    QString held;
+    qint64 words = 0;
+    qint64 accuracy = 0;
+    double elapsed = 0.0;
+    qint64 speed = 0;
+    int verdicts = 0;
+
+    // A text assigned to the source box; an identical one raises no change.
+    void load(const QString &text)
+    {
+        if (text == held)
+            return;
+        held = text.isEmpty() ? QString() : heldText(text);
+        if (!text.isEmpty()) {
+            elapsed = 0.0;
+            m_verdictsForText = 0;
+        }
+    }
+
+    const char *wordTick(const AttemptFields &f, const QString &input)
+    {
+        const qint64 length = input.size();
+        const qint64 marks = input.count(u'*');
+        words = 1;
+        for (qsizetype i = 0; i < length; ++i)
+            words += input[i] == u' ' && (i == 0 || input[i - 1] != u' ');
+        accuracy = f.intAccuracy;
+        // Whole per cent. An exact half may come out either way: the product rounds a double,
+        // which lands a hair off the half for some lengths.
+        const qint64 twiceRest = 2 * (100 * (length - marks) % length);
+        const qint64 nearest = 100 * (length - marks) / length + (twiceRest > length);
+        if (f.intWordCount != words || f.intErrorCount != marks ||
+            (accuracy != nearest && (twiceRest != length || accuracy != nearest + 1)))
+            return "word count, marks or accuracy";
+        return nullptr;
+    }
+
+    void clockTick()
+    {
+        elapsed += 0.1;
+        speed = qint64(std::floor(double(words * 60) / elapsed + 0.5));
+    }
+
+    // After one event that beeped and gave verdicts so many times.
+    const char *check(const PracticeAttempt &attempt, const QString &source, const QString &input,
+                      int beeps, int newVerdicts, bool hadText)
+    {
+        const AttemptFields &f = attempt.fields();
+        if (beeps > 1 || newVerdicts > 1)
+            return "more than one beep or verdict for one event";
+        if (beeps == 1 && newVerdicts == 0 && !input.endsWith(u'*'))
+            return "a beep without a mistake mark";
+        if (newVerdicts == 1) {
+            if (!hadText || !input.isEmpty() || ++m_verdictsForText > 1)
+                return "a verdict without a text, a second one for a text, or one that left input";
+            ++verdicts;
+            held.clear();
+        }
+        if (source != held)
+            return "the source box does not hold the loaded text, normalised";
+        const AttemptState state = source.isEmpty()  ? AttemptState::NoText
+                                   : input.isEmpty() ? AttemptState::Ready
+                                                     : AttemptState::Typing;
+        const QString next =
+            input.size() < source.size() ? QString(source[input.size()]) : QString();
+        if (attempt.state() != state)
+            return "state does not match the boxes";
+        if (attempt.tmrSpeed().isActive() == source.isEmpty())
+            return "the clock runs without a text or stops with one";
+        if (attempt.tmrCheckNumOfWords().isActive() == input.isEmpty())
+            return "the word counter runs without input or stops with some";
+        if (f.intInputLen != input.size())
+            return "intInputLen is not the input's length";
+        if (state == AttemptState::Typing && (next == u"\r" || f.strNextChar != next))
+            return "the next character is wrong, or the end marker is next and no verdict came";
+        if (f.intAccuracy < 0 || f.intAccuracy > 100)
+            return "accuracy out of range";
+        if (f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed))
+            return "clock or speed";
+        return nullptr;
+    }
+
+private:
+    int m_verdictsForText = 0;
+};
+
+} // namespace keyvora::test
