@@ -6,9 +6,12 @@ namespace keyvora {
 
 BoxLabel::BoxLabel(QWidget *parent)
     : QWidget(parent)
-    , m_fillColour(palette().color(QPalette::Button)) {}
+    , m_fillColour(palette().color(QPalette::Button))
+{
+}
 
-void BoxLabel::setCaption(const QString &caption) {
+void BoxLabel::setCaption(const QString &caption)
+{
     if (caption == m_caption)
         return;
     m_caption = caption;
@@ -16,28 +19,32 @@ void BoxLabel::setCaption(const QString &caption) {
     update();
 }
 
-void BoxLabel::setFillMode(FillMode mode) {
+void BoxLabel::setFillMode(FillMode mode)
+{
     if (mode == m_fillMode)
         return;
     m_fillMode = mode;
     update();
 }
 
-void BoxLabel::setFillColour(const QColor &colour) {
+void BoxLabel::setFillColour(const QColor &colour)
+{
     if (colour == m_fillColour)
         return;
     m_fillColour = colour;
     update();
 }
 
-void BoxLabel::setBorder(bool border) {
+void BoxLabel::setBorder(bool border)
+{
     if (border == m_border)
         return;
     m_border = border;
     update();
 }
 
-void BoxLabel::paintEvent(QPaintEvent *) {
+void BoxLabel::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     const QRect box = rect();
     if (m_fillMode == FillMode::Opaque)

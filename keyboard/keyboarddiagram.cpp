@@ -6,30 +6,36 @@ namespace keyvora {
 
 namespace {
 
-QColor toColor(Rgb rgb) {
+QColor toColor(Rgb rgb)
+{
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QRect toPixels(const TwipRect &rect) {
+QRect toPixels(const TwipRect &rect)
+{
     return QRect(twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height));
 }
 
-QFont toFont(FontSpec spec) {
-    QFont font(QString::fromLatin1(spec.family.data(), qsizetype(spec.family.size())));
+QFont toFont(FontSpec design)
+{
+    QFont font(QString::fromLatin1(design.family.data(), qsizetype(design.family.size())));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
-    font.setPixelSize(fontPixelSize(spec));
+    font.setPixelSize(fontPixelSize(design));
     return font;
 }
 
 } // namespace
 
 KeyboardDiagram::KeyboardDiagram(DiagramWindow window, QWidget *parent)
-    : KeyboardDiagram(diagramDesign(window), parent) {}
+    : KeyboardDiagram(diagramDesign(window), parent)
+{
+}
 
 KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     : QFrame(parent)
-    , m_design(design) {
+    , m_design(design)
+{
     setObjectName(QStringLiteral("fraKeyboard"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setBackgroundRole(QPalette::Button);
@@ -81,36 +87,42 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     }
 }
 
-BoxLabel *KeyboardDiagram::addBox(const QString &name, const TwipRect &rect) {
+BoxLabel *KeyboardDiagram::addBox(const QString &name, const TwipRect &rect)
+{
     auto *box = new BoxLabel(this);
     box->setObjectName(name);
     box->setGeometry(toPixels(rect));
     return box;
 }
 
-BoxLabel *KeyboardDiagram::lblKey(int index) const {
+BoxLabel *KeyboardDiagram::lblKey(int index) const
+{
     if (index < 0 || std::size_t(index) >= m_lblKey.size())
         return nullptr;
     return m_lblKey[std::size_t(index)];
 }
 
-BoxLabel *KeyboardDiagram::lblFinger(int slot) const {
+BoxLabel *KeyboardDiagram::lblFinger(int slot) const
+{
     if (slot < 0 || slot >= kFingerSlots)
         return nullptr;
     return m_lblFinger[std::size_t(slot)];
 }
 
-void KeyboardDiagram::setKeyFillMode(int index, FillMode mode) {
+void KeyboardDiagram::setKeyFillMode(int index, FillMode mode)
+{
     if (BoxLabel *box = lblKey(index))
         box->setFillMode(mode);
 }
 
-void KeyboardDiagram::setKeyCaption(int index, const QString &caption) {
+void KeyboardDiagram::setKeyCaption(int index, const QString &caption)
+{
     if (BoxLabel *box = lblKey(index))
         box->setCaption(caption);
 }
 
-void KeyboardDiagram::setFingerVisible(int slot, bool visible) {
+void KeyboardDiagram::setFingerVisible(int slot, bool visible)
+{
     if (BoxLabel *marker = lblFinger(slot))
         marker->setVisible(visible);
 }

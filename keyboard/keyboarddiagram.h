@@ -29,7 +29,8 @@ public:
     // The finger marker of a slot, or null outside 0 to 8 and in diagrams without hands.
     BoxLabel *lblFinger(int slot) const;
     // Any of the 61 key boxes, the static keys included, by position in keys(); null past them.
-    BoxLabel *keyBox(std::size_t position) const {
+    BoxLabel *keyBox(std::size_t position) const
+    {
         return position < m_keyBoxes.size() ? m_keyBoxes[position] : nullptr;
     }
 

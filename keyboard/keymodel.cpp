@@ -96,7 +96,8 @@ static_assert(std::count_if(std::begin(kKeys), std::end(kKeys),
 
 constexpr int kCodes = 128; // every key produces a character below 128
 
-constexpr bool isUpper(char16_t c) {
+constexpr bool isUpper(char16_t c)
+{
     return c >= u'A' && c <= u'Z';
 }
 
@@ -210,33 +211,39 @@ constexpr ShiftPair kShiftFills[] = {
     {"lblKey", 47, colours::kShiftRightHand}, {"lblLShift", None, colours::kShiftRightHand},
 };
 
-QString latin1(std::string_view text) {
+QString latin1(std::string_view text)
+{
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
 
-std::span<const KeySpec> keys() {
+std::span<const KeySpec> keys()
+{
     return kKeys;
 }
 
-const KeySpec *keyAt(int index) {
+const KeySpec *keyAt(int index)
+{
     if (index < 0 || index >= kCodes || kKeyPosition[index] < 0)
         return nullptr;
     return &kKeys[kKeyPosition[index]];
 }
 
-QString keyObjectName(const KeySpec &key) {
+QString keyObjectName(const KeySpec &key)
+{
     if (!key.index)
         return latin1(key.control);
     return QStringLiteral("%1(%2)").arg(latin1(key.control)).arg(*key.index);
 }
 
-QString keyCaption(const KeySpec &key, bool shifted) {
+QString keyCaption(const KeySpec &key, bool shifted)
+{
     return latin1(shifted && !key.shiftedCaption.empty() ? key.shiftedCaption : key.caption);
 }
 
-TwipRect keyRect(const KeySpec &key, DiagramSize size) {
+TwipRect keyRect(const KeySpec &key, DiagramSize size)
+{
     const bool main = size == DiagramSize::Main;
     const KeyPlace place = main ? key.main : key.tutorial;
     const int top = (main ? kMainRowTop : kTutorialRowTop)[key.row - 1];
@@ -245,34 +252,40 @@ TwipRect keyRect(const KeySpec &key, DiagramSize size) {
     return {place.left, top, place.width != 0 ? place.width : standardWidth, height};
 }
 
-std::optional<int> keyIndexForChar(char16_t code) {
+std::optional<int> keyIndexForChar(char16_t code)
+{
     if (code >= kCodes || kKeyForChar[code] < 0)
         return std::nullopt;
     return kKeyForChar[code];
 }
 
-std::optional<int> fingerSlotForChar(char16_t code) {
+std::optional<int> fingerSlotForChar(char16_t code)
+{
     const auto index = keyIndexForChar(code);
     return index ? keyAt(*index)->slot : std::nullopt;
 }
 
-std::optional<int> fingerSlotForChar(const QString &text) {
+std::optional<int> fingerSlotForChar(const QString &text)
+{
     if (text.size() != 1)
         return std::nullopt;
     return fingerSlotForChar(text.at(0).unicode());
 }
 
-const FingerSpec &finger(int slot) {
+const FingerSpec &finger(int slot)
+{
     return kFingers[slot];
 }
 
-QString fingerName(int slot) {
+QString fingerName(int slot)
+{
     if (slot < 0 || slot >= kFingerSlots)
         return {};
     return latin1(kFingers[slot].name);
 }
 
-std::optional<Rgb> fingerColour(ColourGroup group) {
+std::optional<Rgb> fingerColour(ColourGroup group)
+{
     switch (group) {
     case ColourGroup::Little:
         return Rgb{255, 192, 192};
@@ -288,11 +301,13 @@ std::optional<Rgb> fingerColour(ColourGroup group) {
     return std::nullopt;
 }
 
-std::span<const LegendBox> fingerLegend() {
+std::span<const LegendBox> fingerLegend()
+{
     return kLegend;
 }
 
-KeyFace keyFace(const KeySpec &key, Colouring colouring) {
+KeyFace keyFace(const KeySpec &key, Colouring colouring)
+{
     KeyFace face{keyCaption(key, false), std::nullopt, false};
     switch (colouring) {
     case Colouring::Main:
@@ -324,7 +339,8 @@ KeyFace keyFace(const KeySpec &key, Colouring colouring) {
     return face;
 }
 
-const DiagramDesign &diagramDesign(DiagramWindow window) {
+const DiagramDesign &diagramDesign(DiagramWindow window)
+{
     switch (window) {
     case DiagramWindow::Intro:
         return kIntroDesign;
@@ -338,7 +354,8 @@ const DiagramDesign &diagramDesign(DiagramWindow window) {
     return kMainDesign;
 }
 
-FontSpec keyFont(const DiagramDesign &design, FontClass font) {
+FontSpec keyFont(const DiagramDesign &design, FontClass font)
+{
     if (design.size == DiagramSize::Main) {
         switch (font) {
         case FontClass::Character:
@@ -352,7 +369,8 @@ FontSpec keyFont(const DiagramDesign &design, FontClass font) {
     return font == FontClass::Named ? design.namedKeyFont : FontSpec{"Arial", 14.25};
 }
 
-int keyHeight(DiagramSize size) {
+int keyHeight(DiagramSize size)
+{
     return size == DiagramSize::Main ? 525 : 405;
 }
 

@@ -15,7 +15,8 @@ namespace keyvora {
 constexpr int kTwipsPerPixel = 15;
 
 // Twips to logical pixels, rounded to the nearest pixel.
-constexpr int twips(int value) {
+constexpr int twips(int value)
+{
     const int half = kTwipsPerPixel / 2;
     return value >= 0 ? (value + half) / kTwipsPerPixel : -((half - value) / kTwipsPerPixel);
 }
@@ -41,7 +42,8 @@ struct FontSpec {
 
 // Fonts are sized in pixels of the 96-dpi design (a point is 20 twips), so a caption keeps
 // its size relative to its key whatever the screen's own dots per inch.
-constexpr int fontPixelSize(FontSpec font) {
+constexpr int fontPixelSize(FontSpec font)
+{
     return twips(int(font.points * 20 + 0.5));
 }
 

@@ -1,7 +1,7 @@
 #include "shell/qtplatform.h"
 
-#include "shell/qtcommondialog.h"
 #include "shell/practicetextview.h"
+#include "shell/qtcommondialog.h"
 #include "shell/typingline.h"
 
 #include <QApplication>

@@ -4,7 +4,8 @@ namespace keyvora {
 
 namespace {
 
-qsizetype windowFor(QTextBoundaryFinder::BoundaryType type) {
+qsizetype windowFor(QTextBoundaryFinder::BoundaryType type)
+{
     switch (type) {
     case QTextBoundaryFinder::Grapheme:
         return 64;
@@ -19,14 +20,16 @@ qsizetype windowFor(QTextBoundaryFinder::BoundaryType type) {
 
 } // namespace
 
-qsizetype snapToCodePoint(const QString &text, qsizetype offset) {
+qsizetype snapToCodePoint(const QString &text, qsizetype offset)
+{
     if (offset > 0 && offset < text.size() && text.at(offset).isLowSurrogate() &&
         text.at(offset - 1).isHighSurrogate())
         return offset - 1;
     return offset;
 }
 
-TextSpan unitAt(const QString &text, qsizetype offset, QTextBoundaryFinder::BoundaryType type) {
+TextSpan unitAt(const QString &text, qsizetype offset, QTextBoundaryFinder::BoundaryType type)
+{
     const qsizetype length = text.size();
     offset = qBound<qsizetype>(0, offset, length);
     if (offset == length)
@@ -46,7 +49,8 @@ TextSpan unitAt(const QString &text, qsizetype offset, QTextBoundaryFinder::Boun
     return {from + start, from + end};
 }
 
-TextSpan paragraphAt(const QString &text, qsizetype offset) {
+TextSpan paragraphAt(const QString &text, qsizetype offset)
+{
     const qsizetype length = text.size();
     offset = qBound<qsizetype>(0, offset, length);
     qsizetype start = offset;
@@ -58,7 +62,8 @@ TextSpan paragraphAt(const QString &text, qsizetype offset) {
     return {start, end};
 }
 
-qsizetype nextGrapheme(const QString &text, qsizetype offset) {
+qsizetype nextGrapheme(const QString &text, qsizetype offset)
+{
     const qsizetype length = text.size();
     if (offset >= length)
         return length;
@@ -70,7 +75,8 @@ qsizetype nextGrapheme(const QString &text, qsizetype offset) {
     return next < 0 ? to : offset + next;
 }
 
-qsizetype previousGrapheme(const QString &text, qsizetype offset) {
+qsizetype previousGrapheme(const QString &text, qsizetype offset)
+{
     offset = qMin(offset, text.size());
     if (offset <= 0)
         return 0;
@@ -83,7 +89,8 @@ qsizetype previousGrapheme(const QString &text, qsizetype offset) {
     return previous < 0 ? from : from + previous;
 }
 
-qsizetype nextWordStart(const QString &text, qsizetype offset) {
+qsizetype nextWordStart(const QString &text, qsizetype offset)
+{
     const qsizetype length = text.size();
     if (offset >= length)
         return length;
@@ -99,7 +106,8 @@ qsizetype nextWordStart(const QString &text, qsizetype offset) {
     return to;
 }
 
-qsizetype previousWordStart(const QString &text, qsizetype offset) {
+qsizetype previousWordStart(const QString &text, qsizetype offset)
+{
     offset = qMin(offset, text.size());
     if (offset <= 0)
         return 0;

@@ -14,13 +14,15 @@ struct TextSpan {
 // Text units around an offset. Each helper looks at a window of the text only, so a whole book in
 // one string costs what a sentence does; a unit longer than its window is cut at the window.
 
-inline bool isHardBreak(QChar c) {
+inline bool isHardBreak(QChar c)
+{
     return c == u'\r' || c == u'\n';
 }
 
 // Control characters other than tab have no glyph of their own; both boxes show each as a small
 // white square (Liberation Serif has one), so that it takes a place the learner can see.
-inline bool isShownAsStandIn(char16_t c) {
+inline bool isShownAsStandIn(char16_t c)
+{
     return (c < 0x20 && c != u'\t') || c == 0x7F;
 }
 inline constexpr char16_t kControlStandIn = 0x25A1;

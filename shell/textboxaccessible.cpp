@@ -8,7 +8,8 @@ namespace keyvora {
 
 namespace {
 
-QAccessibleInterface *makeTextBoxAccessible(const QString &, QObject *object) {
+QAccessibleInterface *makeTextBoxAccessible(const QString &, QObject *object)
+{
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *source = dynamic_cast<AccessibleTextSource *>(object);
@@ -27,9 +28,12 @@ struct TextBoxAccessible::Span {
 
 TextBoxAccessible::TextBoxAccessible(QWidget *widget, AccessibleTextSource &source)
     : QAccessibleWidget(widget, QAccessible::EditableText)
-    , m_source(source) {}
+    , m_source(source)
+{
+}
 
-void TextBoxAccessible::install() {
+void TextBoxAccessible::install()
+{
     static const bool installed = [] {
         QAccessible::installFactory(makeTextBoxAccessible);
         return true;
@@ -37,7 +41,8 @@ void TextBoxAccessible::install() {
     Q_UNUSED(installed);
 }
 
-void TextBoxAccessible::announceRewrite(QObject *box, const QString &before, const QString &after) {
+void TextBoxAccessible::announceRewrite(QObject *box, const QString &before, const QString &after)
+{
     if (!QAccessible::isActive())
         return;
     const qsizetype shorter = qMin(before.size(), after.size());
@@ -53,7 +58,8 @@ void TextBoxAccessible::announceRewrite(QObject *box, const QString &before, con
     QAccessible::updateAccessibility(&event);
 }
 
-void TextBoxAccessible::announceCaret(QObject *box, qsizetype caret, qsizetype anchor) {
+void TextBoxAccessible::announceCaret(QObject *box, qsizetype caret, qsizetype anchor)
+{
     if (!QAccessible::isActive())
         return;
     QAccessibleTextCursorEvent cursor(box, int(caret));
@@ -65,7 +71,8 @@ void TextBoxAccessible::announceCaret(QObject *box, qsizetype caret, qsizetype a
     }
 }
 
-QAccessible::State TextBoxAccessible::state() const {
+QAccessible::State TextBoxAccessible::state() const
+{
     QAccessible::State state = QAccessibleWidget::state();
     state.selectableText = true;
     state.multiLine = m_source.isTextMultiLine();
@@ -76,13 +83,15 @@ QAccessible::State TextBoxAccessible::state() const {
     return state;
 }
 
-QString TextBoxAccessible::text(QAccessible::Text t) const {
+QString TextBoxAccessible::text(QAccessible::Text t) const
+{
     if (t == QAccessible::Value)
         return m_source.accessibleText();
     return QAccessibleWidget::text(t);
 }
 
-void *TextBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
+void *TextBoxAccessible::interface_cast(QAccessible::InterfaceType type)
+{
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface *>(this);
     if (type == QAccessible::EditableTextInterface)
@@ -91,7 +100,8 @@ void *TextBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
-void TextBoxAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const {
+void TextBoxAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || selectionCount() == 0)
         return;
@@ -99,33 +109,40 @@ void TextBoxAccessible::selection(int selectionIndex, int *startOffset, int *end
     *endOffset = int(qMax(m_source.caretOffset(), m_source.anchorOffset()));
 }
 
-int TextBoxAccessible::selectionCount() const {
+int TextBoxAccessible::selectionCount() const
+{
     return m_source.caretOffset() != m_source.anchorOffset() ? 1 : 0;
 }
 
-void TextBoxAccessible::addSelection(int startOffset, int endOffset) {
+void TextBoxAccessible::addSelection(int startOffset, int endOffset)
+{
     setSelection(0, startOffset, endOffset);
 }
 
-void TextBoxAccessible::removeSelection(int selectionIndex) {
+void TextBoxAccessible::removeSelection(int selectionIndex)
+{
     if (selectionIndex == 0)
         m_source.selectRange(m_source.caretOffset(), m_source.caretOffset());
 }
 
-void TextBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
+void TextBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
     if (selectionIndex == 0)
         m_source.selectRange(startOffset, endOffset);
 }
 
-int TextBoxAccessible::cursorPosition() const {
+int TextBoxAccessible::cursorPosition() const
+{
     return int(m_source.caretOffset());
 }
 
-void TextBoxAccessible::setCursorPosition(int position) {
+void TextBoxAccessible::setCursorPosition(int position)
+{
     m_source.selectRange(position, position);
 }
 
-QString TextBoxAccessible::text(int startOffset, int endOffset) const {
+QString TextBoxAccessible::text(int startOffset, int endOffset) const
+{
     const QString &all = m_source.accessibleText();
     const qsizetype start = qBound(qsizetype(0), qsizetype(startOffset), all.size());
     const qsizetype end =
@@ -134,7 +151,8 @@ QString TextBoxAccessible::text(int startOffset, int endOffset) const {
 }
 
 TextBoxAccessible::Span TextBoxAccessible::spanAt(int offset,
-                                                  QAccessible::TextBoundaryType type) const {
+                                                  QAccessible::TextBoundaryType type) const
+{
     const QString &all = m_source.accessibleText();
     const qsizetype length = all.size();
     const qsizetype at = offset == -1 ? length : offset;
@@ -170,7 +188,8 @@ TextBoxAccessible::Span TextBoxAccessible::spanAt(int offset,
     return {span.start, span.end};
 }
 
-QString TextBoxAccessible::spanText(const Span &span, int *startOffset, int *endOffset) const {
+QString TextBoxAccessible::spanText(const Span &span, int *startOffset, int *endOffset) const
+{
     if (!span.isValid()) {
         *startOffset = *endOffset = -1;
         return {};
@@ -181,12 +200,14 @@ QString TextBoxAccessible::spanText(const Span &span, int *startOffset, int *end
 }
 
 QString TextBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                        int *startOffset, int *endOffset) const {
+                                        int *startOffset, int *endOffset) const
+{
     return spanText(spanAt(offset, boundaryType), startOffset, endOffset);
 }
 
 QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int *startOffset, int *endOffset) const {
+                                            int *startOffset, int *endOffset) const
+{
     const qsizetype length = m_source.accessibleText().size();
     const qsizetype at = offset == -1 ? length : offset;
     qsizetype start = at;
@@ -201,7 +222,8 @@ QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundar
 }
 
 QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                           int *startOffset, int *endOffset) const {
+                                           int *startOffset, int *endOffset) const
+{
     const qsizetype length = m_source.accessibleText().size();
     const Span here = spanAt(offset, boundaryType);
     if (!here.isValid() || here.end >= length)
@@ -209,41 +231,49 @@ QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundary
     return spanText(spanAt(int(here.end), boundaryType), startOffset, endOffset);
 }
 
-int TextBoxAccessible::characterCount() const {
+int TextBoxAccessible::characterCount() const
+{
     return int(m_source.accessibleText().size());
 }
 
-QRect TextBoxAccessible::characterRect(int offset) const {
+QRect TextBoxAccessible::characterRect(int offset) const
+{
     const QRect local = m_source.characterRect(offset);
     if (local.isEmpty())
         return {};
     return {widget()->mapToGlobal(local.topLeft()), local.size()};
 }
 
-int TextBoxAccessible::offsetAtPoint(const QPoint &point) const {
+int TextBoxAccessible::offsetAtPoint(const QPoint &point) const
+{
     return int(m_source.offsetAt(widget()->mapFromGlobal(point)));
 }
 
-void TextBoxAccessible::scrollToSubstring(int startIndex, int) {
+void TextBoxAccessible::scrollToSubstring(int startIndex, int)
+{
     m_source.revealOffset(startIndex);
 }
 
-QString TextBoxAccessible::attributes(int, int *startOffset, int *endOffset) const {
+QString TextBoxAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
     // Plain text: one run without attributes over the whole of it.
     *startOffset = 0;
     *endOffset = characterCount();
     return {};
 }
 
-void TextBoxAccessible::deleteText(int startOffset, int endOffset) {
+void TextBoxAccessible::deleteText(int startOffset, int endOffset)
+{
     m_source.replaceRange(startOffset, endOffset, QString());
 }
 
-void TextBoxAccessible::insertText(int offset, const QString &text) {
+void TextBoxAccessible::insertText(int offset, const QString &text)
+{
     m_source.replaceRange(offset, offset, text);
 }
 
-void TextBoxAccessible::replaceText(int startOffset, int endOffset, const QString &text) {
+void TextBoxAccessible::replaceText(int startOffset, int endOffset, const QString &text)
+{
     m_source.replaceRange(startOffset, endOffset, text);
 }
 

@@ -25,7 +25,9 @@ constexpr char16_t kPilcrow = 0x00B6;
 
 struct WrappedTextLayout::Segment {
     Segment(const QString &shown, const QFont &font, const QPaintDevice *device)
-        : layout(shown, font, device) {}
+        : layout(shown, font, device)
+    {
+    }
     qsizetype start = 0;
     qsizetype end = 0;  // the next segment's start
     int glyph = -1;     // layout position of the pilcrow standing for a line break
@@ -36,54 +38,64 @@ struct WrappedTextLayout::Segment {
 WrappedTextLayout::WrappedTextLayout() = default;
 WrappedTextLayout::~WrappedTextLayout() = default;
 
-void WrappedTextLayout::setText(const QString &text) {
+void WrappedTextLayout::setText(const QString &text)
+{
     m_text = text;
     clear();
 }
 
-void WrappedTextLayout::setFont(const QFont &font) {
+void WrappedTextLayout::setFont(const QFont &font)
+{
     m_font = font;
     clear();
 }
 
-void WrappedTextLayout::setWidth(qreal width) {
+void WrappedTextLayout::setWidth(qreal width)
+{
     if (width == m_width)
         return;
     m_width = width;
     clear();
 }
 
-void WrappedTextLayout::setPaintDevice(const QPaintDevice *device) {
+void WrappedTextLayout::setPaintDevice(const QPaintDevice *device)
+{
     m_device = device;
     clear();
 }
 
-void WrappedTextLayout::setMutedColor(const QColor &color) {
+void WrappedTextLayout::setMutedColor(const QColor &color)
+{
     if (color == m_muted)
         return;
     m_muted = color;
     clear();
 }
 
-void WrappedTextLayout::clear() {
+void WrappedTextLayout::clear()
+{
     m_segments.clear();
 }
 
-qsizetype WrappedTextLayout::laidOutStart() const {
+qsizetype WrappedTextLayout::laidOutStart() const
+{
     return m_segments.front()->start;
 }
 
-qsizetype WrappedTextLayout::laidOutEnd() const {
+qsizetype WrappedTextLayout::laidOutEnd() const
+{
     return m_segments.back()->end;
 }
 
-bool WrappedTextLayout::isLaidOut(qsizetype offset) const {
+bool WrappedTextLayout::isLaidOut(qsizetype offset) const
+{
     if (m_segments.empty() || offset < laidOutStart())
         return false;
     return offset < laidOutEnd() || (offset == laidOutEnd() && offset == m_text.size());
 }
 
-const WrappedTextLayout::Segment *WrappedTextLayout::segmentOf(qsizetype offset) const {
+const WrappedTextLayout::Segment *WrappedTextLayout::segmentOf(qsizetype offset) const
+{
     auto after = std::upper_bound(m_segments.begin(), m_segments.end(), offset,
                                   [](qsizetype o, const auto &s) { return o < s->start; });
     if (after == m_segments.begin())
@@ -91,7 +103,8 @@ const WrappedTextLayout::Segment *WrappedTextLayout::segmentOf(qsizetype offset)
     return std::prev(after)->get();
 }
 
-WrappedTextLayout::Line WrappedTextLayout::lineAt(qsizetype offset) {
+WrappedTextLayout::Line WrappedTextLayout::lineAt(qsizetype offset)
+{
     const qsizetype length = m_text.size();
     offset = qBound<qsizetype>(0, offset, length);
     if (!m_segments.empty()) {
@@ -115,26 +128,30 @@ WrappedTextLayout::Line WrappedTextLayout::lineAt(qsizetype offset) {
     return lineIn(*segmentOf(offset), offset);
 }
 
-WrappedTextLayout::Line WrappedTextLayout::lineAfter(const Line &line) {
+WrappedTextLayout::Line WrappedTextLayout::lineAfter(const Line &line)
+{
     if (!line.isValid() || line.end >= m_text.size())
         return {};
     return lineAt(line.end);
 }
 
-WrappedTextLayout::Line WrappedTextLayout::lineBefore(const Line &line) {
+WrappedTextLayout::Line WrappedTextLayout::lineBefore(const Line &line)
+{
     if (!line.isValid() || line.start <= 0)
         return {};
     return lineAt(line.start - 1);
 }
 
-void WrappedTextLayout::trim(qsizetype from, qsizetype to) {
+void WrappedTextLayout::trim(qsizetype from, qsizetype to)
+{
     while (m_segments.size() > 1 && m_segments.front()->end <= from)
         m_segments.pop_front();
     while (m_segments.size() > 1 && m_segments.back()->start >= to)
         m_segments.pop_back();
 }
 
-WrappedTextLayout::Line WrappedTextLayout::lineIn(const Segment &segment, qsizetype offset) const {
+WrappedTextLayout::Line WrappedTextLayout::lineIn(const Segment &segment, qsizetype offset) const
+{
     const int cursor = cursorOf({&segment.layout, {}, segment.start, segment.end}, offset);
     int low = 0;
     int high = segment.lineCount - 1;
@@ -152,7 +169,8 @@ WrappedTextLayout::Line WrappedTextLayout::lineIn(const Segment &segment, qsizet
     return {&segment.layout, line, segment.start + line.textStart(), end};
 }
 
-int WrappedTextLayout::cursorOf(const Line &line, qsizetype offset) const {
+int WrappedTextLayout::cursorOf(const Line &line, qsizetype offset) const
+{
     const Segment *segment = segmentOf(line.start);
     if (!segment)
         return 0;
@@ -163,7 +181,8 @@ int WrappedTextLayout::cursorOf(const Line &line, qsizetype offset) const {
     return int(qBound<qsizetype>(0, cursor, size));
 }
 
-qsizetype WrappedTextLayout::offsetOf(const Line &line, int cursor) const {
+qsizetype WrappedTextLayout::offsetOf(const Line &line, int cursor) const
+{
     const Segment *segment = segmentOf(line.start);
     if (!segment)
         return 0;
@@ -172,7 +191,8 @@ qsizetype WrappedTextLayout::offsetOf(const Line &line, int cursor) const {
     return segment->start + cursor;
 }
 
-qsizetype WrappedTextLayout::caretEnd(const Line &line) const {
+qsizetype WrappedTextLayout::caretEnd(const Line &line) const
+{
     const Segment *segment = segmentOf(line.start);
     if (!segment)
         return line.end;
@@ -183,11 +203,13 @@ qsizetype WrappedTextLayout::caretEnd(const Line &line) const {
     return qMax(line.start, previousGrapheme(m_text, line.end));
 }
 
-qreal WrappedTextLayout::xOf(const Line &line, qsizetype offset) const {
+qreal WrappedTextLayout::xOf(const Line &line, qsizetype offset) const
+{
     return line.line.cursorToX(cursorOf(line, offset));
 }
 
-std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutFrom(qsizetype start) const {
+std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutFrom(qsizetype start) const
+{
     const qsizetype length = m_text.size();
     const qsizetype limit = qMin(length, start + kChunk);
     for (qsizetype i = start; i < limit; ++i) {
@@ -203,7 +225,8 @@ std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutFrom(qsizet
     return layOut(start, stop, stop, false, true);
 }
 
-std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutUpTo(qsizetype end) const {
+std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutUpTo(qsizetype end) const
+{
     qsizetype stop = end;
     bool withBreak = false;
     if (isHardBreak(m_text.at(end - 1))) {
@@ -226,7 +249,8 @@ std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOutUpTo(qsizet
     return layOut(start, stop, end, withBreak, false);
 }
 
-qsizetype WrappedTextLayout::anchorFor(qsizetype offset) const {
+qsizetype WrappedTextLayout::anchorFor(qsizetype offset) const
+{
     const qsizetype length = m_text.size();
     qsizetype o = qBound<qsizetype>(0, offset, length);
     if (o == length && o > 0)
@@ -249,7 +273,8 @@ qsizetype WrappedTextLayout::anchorFor(qsizetype offset) const {
 std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOut(qsizetype start,
                                                                       qsizetype stop, qsizetype end,
                                                                       bool withBreak,
-                                                                      bool cut) const {
+                                                                      bool cut) const
+{
     QString shown = m_text.mid(start, stop - start);
     QList<QTextLayout::FormatRange> muted;
     QTextCharFormat mutedFormat;
