@@ -19,7 +19,6 @@ template <class Box> class FakeBox : public Box {
 public:
     std::function<void()> changed;
     QString text() const override { return m_text; }
-    void setText(const QString &text) override { replace(0, m_text.size(), text); }
 
     // The learner's edit of a stretch; the insertion point ends after what was put in.
     void replace(qint64 from, qint64 count, const QString &with)
@@ -41,11 +40,13 @@ protected:
 
 class FakeSource final : public FakeBox<SourceBox> {
 public:
+    void setText(QString text) override { replace(0, m_text.size(), text); }
     void setPosition(qint64 position) override { KEYVORA_REQUIRE(position >= 1); }
 };
 
 class FakeInput final : public FakeBox<InputBox> {
 public:
+    void setText(const QString &text) override { replace(0, m_text.size(), text); }
     void setCursorPosition(qint64 position) override
     {
         KEYVORA_REQUIRE(position >= 0 && position <= m_text.size());
