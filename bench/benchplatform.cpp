@@ -4,6 +4,8 @@
 #include "shell/stockboxes.h"
 #include "shell/typingline.h"
 
+#include <QDialog>
+
 #include <algorithm>
 
 namespace keyvora::bench {
@@ -68,6 +70,15 @@ std::unique_ptr<Ticker> BenchPlatform::makeTicker(std::function<void()> onTick)
 std::unique_ptr<CommonDialog> BenchPlatform::makeCommonDialog(QWidget *)
 {
     return std::make_unique<BenchDialog>(openAnswer);
+}
+
+int BenchPlatform::showModal(QDialog &dialog)
+{
+    dialog.show();
+    dialog.repaint();
+    ++modals;
+    dialog.hide();
+    return dialog.result();
 }
 
 SourceBoxWidget *BenchPlatform::makeSourceBox(QWidget *parent)

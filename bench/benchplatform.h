@@ -78,6 +78,8 @@ public:
     void beep() override { ++beeps; }
     void message(QWidget *, const QString &, const QString &, Buttons) override { ++messages; }
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override;
+    // Painted once, then closed: the bench times the opening.
+    int showModal(QDialog &dialog) override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
 
@@ -89,6 +91,7 @@ public:
     QString openAnswer;
     int beeps = 0;
     int messages = 0;
+    int modals = 0;
 
 private:
     Boxes m_boxes;

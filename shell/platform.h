@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 namespace keyvora {
@@ -29,6 +30,8 @@ public:
     virtual void message(QWidget *parent, const QString &title, const QString &text,
                          Buttons buttons) = 0;
     virtual std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) = 0;
+    // Shows a window modally and returns its result once the learner has closed it.
+    virtual int showModal(QDialog &dialog) = 0;
 
     // The two practice boxes, parented to the given widget.
     virtual SourceBoxWidget *makeSourceBox(QWidget *parent) = 0;

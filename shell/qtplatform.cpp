@@ -5,6 +5,7 @@
 #include "shell/typingline.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace keyvora {
@@ -32,6 +33,11 @@ void QtPlatform::message(QWidget *parent, const QString &title, const QString &t
 std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent)
 {
     return std::make_unique<QtCommonDialog>(parent);
+}
+
+int QtPlatform::showModal(QDialog &dialog)
+{
+    return dialog.exec();
 }
 
 SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent)

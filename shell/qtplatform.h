@@ -12,6 +12,7 @@ public:
     void message(QWidget *parent, const QString &title, const QString &text,
                  Buttons buttons) override;
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) override;
+    int showModal(QDialog &dialog) override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
 };

@@ -9,6 +9,7 @@
 #include "shell/qtplatform.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QTest>
 
@@ -67,6 +68,17 @@ public:
     {
         return std::make_unique<FakeCommonDialog>(open);
     }
+    // The window shows without blocking; the test's script plays the learner, then it closes.
+    int showModal(QDialog &dialog) override
+    {
+        modalsShown.push_back(dialog.objectName());
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (whenModal)
+            whenModal(dialog);
+        dialog.hide();
+        return dialog.result();
+    }
     SourceBoxWidget *makeSourceBox(QWidget *parent) override
     {
         return m_real.makeSourceBox(parent);
@@ -76,6 +88,8 @@ public:
     int beeps = 0;
     std::vector<Message> messages;
     OpenScript open;
+    std::function<void(QDialog &)> whenModal;
+    QStringList modalsShown;
 
 private:
     QtPlatform m_real;
