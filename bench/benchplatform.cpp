@@ -1,8 +1,8 @@
 #include "benchplatform.h"
 
-#include "shell/practicetextview.h"
-#include "shell/stockboxes.h"
-#include "shell/typingline.h"
+#include "shell/boxes/practicetextview.h"
+#include "shell/boxes/typingline.h"
+#include "stockboxes.h"
 
 #include <QDialog>
 

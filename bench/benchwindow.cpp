@@ -1,6 +1,6 @@
 #include "benchwindow.h"
 
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
 
 #include <QAction>

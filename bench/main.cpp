@@ -8,7 +8,7 @@
 #include "results.h"
 
 #include "keyboard/keyguidance.h"
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>

@@ -25,8 +25,6 @@ struct AttemptFields {
 
 enum class AttemptState { NoText, Ready, Typing };
 
-using TickerFactory = std::function<std::unique_ptr<Ticker>(std::function<void()> onTick)>;
-
 // The learner's work on one practice text: judging keystrokes, loading texts, the figures
 // and the verdict. The two texts live in the boxes, never copied here, so that whatever
 // changes a box (the learner, a paste, a loader) is seen the same way.

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace keyvora {
 
@@ -14,6 +15,9 @@ public:
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
 };
+
+// How an owner of timers gets them: the desktop's real ones, or manual ones under test.
+using TickerFactory = std::function<std::unique_ptr<Ticker>(std::function<void()> onTick)>;
 
 // The real thing. Precise, because the clock is the sum of its ticks and must not drift
 // from the wall by more than the ticks' own jitter.

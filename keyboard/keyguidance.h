@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/practiceattempt.h"
+#include "engine/ticker.h"
 
 #include <QString>
 

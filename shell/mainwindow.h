@@ -2,7 +2,7 @@
 
 #include "engine/attemptview.h"
 #include "engine/practiceattempt.h"
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
 #include "shell/texts.h"
 
 #include <QMainWindow>

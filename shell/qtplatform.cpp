@@ -1,8 +1,8 @@
 #include "shell/qtplatform.h"
 
-#include "shell/practicetextview.h"
+#include "shell/boxes/practicetextview.h"
 #include "shell/qtcommondialog.h"
-#include "shell/typingline.h"
+#include "shell/boxes/typingline.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/accessibletextsource.h"
-#include "shell/boxwidgets.h"
-#include "shell/wrappedtextlayout.h"
+#include "shell/boxes/boxwidgets.h"
+#include "shell/boxes/selectabletext.h"
+#include "shell/boxes/wrappedtextlayout.h"
 
 #include <optional>
 
@@ -14,7 +14,7 @@ namespace keyvora {
 // and lays out only the lines in view, so a whole book loads and follows the learner as fast as
 // a sentence does. The learner's position shows as a light mark on the next character to type,
 // and the view scrolls to keep it in sight. The learner may select and copy but never edit.
-class PracticeTextView : public SourceBoxWidget, public AccessibleTextSource {
+class PracticeTextView : public SourceBoxWidget, public SelectableText {
     Q_OBJECT
 public:
     explicit PracticeTextView(QWidget *parent = nullptr);
@@ -24,12 +24,6 @@ public:
     void setText(QString text) override;
     void setPosition(qint64 position) override;
 
-    bool hasSelection() const { return m_cursor != m_anchor; }
-    QString selectedText() const;
-    void selectAll();
-    void copy() const;
-    qsizetype cursorPosition() const { return m_cursor; }
-
     // The text shown whole in the view, from the start of its first line to the end of its last.
     TextSpan visibleSpan() const;
 
@@ -37,11 +31,8 @@ public:
     QSize minimumSizeHint() const override;
 
     // AccessibleTextSource
-    const QString &accessibleText() const override { return m_text; }
     bool isTextEditable() const override { return false; }
     bool isTextMultiLine() const override { return true; }
-    qsizetype caretOffset() const override { return m_cursor; }
-    qsizetype anchorOffset() const override { return m_anchor; }
     void selectRange(qsizetype anchor, qsizetype caret) override;
     QRect characterRect(qsizetype offset) const override;
     qsizetype offsetAt(const QPoint &point) const override;
@@ -94,12 +85,8 @@ private:
     void setLayoutGeometry();
     void notifyCursor();
 
-    QString m_text;
     qint64 m_position = 0;
-    qsizetype m_cursor = 0;
-    qsizetype m_anchor = 0;
     mutable std::optional<qreal> m_goalX; // the column Up and Down keep
-    bool m_selecting = false;
     QScrollBar *m_scrollBar = nullptr;
 
     // The view is worked out lazily: a hidden box only records what to show.

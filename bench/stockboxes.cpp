@@ -1,4 +1,4 @@
-#include "shell/stockboxes.h"
+#include "stockboxes.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

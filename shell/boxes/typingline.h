@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/accessibletextsource.h"
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
+#include "shell/boxes/selectabletext.h"
 
 #include <QBasicTimer>
 #include <QTextLayout>
@@ -16,7 +16,7 @@ namespace keyvora {
 // reference for keys that type one, then the edit with its change event, then key up on
 // release. A character committed by an input method (a dead key, the compose key) counts as
 // the character of a key press, so it is judged like one.
-class TypingLine : public InputBoxWidget, public AccessibleTextSource {
+class TypingLine : public InputBoxWidget, public SelectableText {
     Q_OBJECT
 public:
     explicit TypingLine(QWidget *parent = nullptr);
@@ -25,13 +25,8 @@ public:
     QString text() const override { return m_text; }
     void setText(const QString &text) override;
     void setCursorPosition(qint64 position) override;
-    qsizetype cursorPosition() const { return m_cursor; }
 
-    bool hasSelection() const { return m_cursor != m_anchor; }
-    QString selectedText() const;
-    void selectAll();
     void cut();
-    void copy() const;
     void paste();
 
     // Where the caret is drawn, in widget coordinates.
@@ -44,11 +39,8 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
     // AccessibleTextSource
-    const QString &accessibleText() const override { return m_text; }
     bool isTextEditable() const override { return true; }
     bool isTextMultiLine() const override { return false; }
-    qsizetype caretOffset() const override { return m_cursor; }
-    qsizetype anchorOffset() const override { return m_anchor; }
     void selectRange(qsizetype anchor, qsizetype caret) override;
     QRect characterRect(qsizetype offset) const override;
     qsizetype offsetAt(const QPoint &point) const override;
@@ -100,12 +92,8 @@ private:
     void restartBlink();
     void notifyCursor();
 
-    QString m_text;
-    qsizetype m_cursor = 0;
-    qsizetype m_anchor = 0;
     QString m_preedit;
     int m_preeditCursor = 0;
-    bool m_selecting = false;
     QBasicTimer m_blink;
     bool m_caretOn = true;
 

@@ -1,10 +1,9 @@
-#include "shell/practicetextview.h"
+#include "shell/boxes/practicetextview.h"
 
-#include "shell/textboxaccessible.h"
+#include "shell/boxes/textboxaccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -132,22 +131,6 @@ void PracticeTextView::setPosition(qint64 position)
     else
         update(old | markRect(m_position));
     notifyCursor();
-}
-
-QString PracticeTextView::selectedText() const
-{
-    return m_text.mid(qMin(m_cursor, m_anchor), qAbs(m_cursor - m_anchor));
-}
-
-void PracticeTextView::selectAll()
-{
-    selectRange(0, m_text.size());
-}
-
-void PracticeTextView::copy() const
-{
-    if (hasSelection())
-        QGuiApplication::clipboard()->setText(selectedText());
 }
 
 void PracticeTextView::selectRange(qsizetype anchor, qsizetype caret)
@@ -549,25 +532,13 @@ void PracticeTextView::mouseMoveEvent(QMouseEvent *event)
 
 void PracticeTextView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_selecting = false;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (hasSelection() && clipboard->supportsSelection())
-        clipboard->setText(selectedText(), QClipboard::Selection);
+    releaseDrag(*event);
 }
 
 void PracticeTextView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const TextSpan word =
-        unitAt(m_text, hitTest(event->position().toPoint()), QTextBoundaryFinder::Word);
-    m_anchor = word.start;
-    m_cursor = word.end;
-    m_selecting = true;
-    updateText();
-    notifyCursor();
+    if (event->button() == Qt::LeftButton)
+        selectWordAt(hitTest(event->position().toPoint()));
 }
 
 void PracticeTextView::wheelEvent(QWheelEvent *event)

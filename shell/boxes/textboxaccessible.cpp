@@ -1,6 +1,6 @@
-#include "shell/textboxaccessible.h"
+#include "shell/boxes/textboxaccessible.h"
 
-#include "shell/accessibletextsource.h"
+#include "shell/boxes/accessibletextsource.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/textboundaries.h"
+#include "shell/boxes/textboundaries.h"
 
 #include <QPoint>
 #include <QRect>

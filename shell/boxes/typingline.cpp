@@ -1,6 +1,6 @@
-#include "shell/typingline.h"
+#include "shell/boxes/typingline.h"
 
-#include "shell/textboxaccessible.h"
+#include "shell/boxes/textboxaccessible.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -81,28 +81,12 @@ void TypingLine::setCursorPosition(qint64 position)
     moveCursor(snapToCodePoint(m_text, qBound<qint64>(0, position, m_text.size())), false);
 }
 
-QString TypingLine::selectedText() const
-{
-    return m_text.mid(qMin(m_cursor, m_anchor), qAbs(m_cursor - m_anchor));
-}
-
-void TypingLine::selectAll()
-{
-    selectRange(0, m_text.size());
-}
-
 void TypingLine::cut()
 {
     if (!hasSelection())
         return;
     copy();
     insert(QString());
-}
-
-void TypingLine::copy() const
-{
-    if (hasSelection())
-        QGuiApplication::clipboard()->setText(selectedText());
 }
 
 void TypingLine::paste()
@@ -734,22 +718,13 @@ void TypingLine::mouseMoveEvent(QMouseEvent *event)
 
 void TypingLine::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_selecting = false;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (hasSelection() && clipboard->supportsSelection())
-        clipboard->setText(selectedText(), QClipboard::Selection);
+    releaseDrag(*event);
 }
 
 void TypingLine::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const TextSpan word =
-        unitAt(m_text, hitTest(event->position().toPoint().x()), QTextBoundaryFinder::Word);
-    m_selecting = true;
-    selectRange(word.start, word.end);
+    if (event->button() == Qt::LeftButton)
+        selectWordAt(hitTest(event->position().toPoint().x()));
 }
 
 void TypingLine::focusInEvent(QFocusEvent *event)

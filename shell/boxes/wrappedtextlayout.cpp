@@ -1,6 +1,6 @@
-#include "shell/wrappedtextlayout.h"
+#include "shell/boxes/wrappedtextlayout.h"
 
-#include "shell/textboundaries.h"
+#include "shell/boxes/textboundaries.h"
 
 #include <QTextOption>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
 
 class QLineEdit;
 class QTextDocument;

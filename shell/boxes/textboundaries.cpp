@@ -1,4 +1,4 @@
-#include "shell/textboundaries.h"
+#include "shell/boxes/textboundaries.h"
 
 namespace keyvora {
 

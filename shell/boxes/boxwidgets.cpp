@@ -1,4 +1,4 @@
-#include "shell/boxwidgets.h"
+#include "shell/boxes/boxwidgets.h"
 
 #include <QKeyEvent>
 
