@@ -9,6 +9,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     keyvora::QtPlatform platform;
     keyvora::MainWindows windows(platform);
-    windows.frmMain().show();
+    windows.frmMain().present();
     return QApplication::exec();
 }

@@ -80,6 +80,7 @@ public:
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override;
     // Painted once, then closed: the bench times the opening.
     int showModal(QDialog &dialog) override;
+    void quit() override {}
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
 

@@ -12,6 +12,7 @@
 #include "shell/platform.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -68,8 +69,10 @@ const MenuItem kMenu[] = {
     {"mnuSetBsOn", "mnuSetBs", Text::MnuSetBsOn, 0, Check::On, &MainWindow::mnuSetBsOn_Click},
     {"mnuSetBsOff", "mnuSetBs", Text::MnuSetBsOff, 0, Check::Off, &MainWindow::mnuSetBsOff_Click},
     {"mnuSetLang", "mnuSet", Text::MnuSetLang, 0, Check::None, nullptr},
-    {"mnuSetLangEng", "mnuSetLang", Text::MnuSetLangEng, Qt::Key_F11, Check::English, nullptr},
-    {"mnuSetLangBM", "mnuSetLang", Text::MnuSetLangBM, Qt::Key_F12, Check::Malay, nullptr},
+    {"mnuSetLangEng", "mnuSetLang", Text::MnuSetLangEng, Qt::Key_F11, Check::English,
+     &MainWindow::mnuSetLangEng_Click},
+    {"mnuSetLangBM", "mnuSetLang", Text::MnuSetLangBM, Qt::Key_F12, Check::Malay,
+     &MainWindow::mnuSetLangBM_Click},
     {"mnuTools", nullptr, Text::MnuTools, 0, Check::None, nullptr},
     {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None, nullptr},
     {"mnuHelp", nullptr, Text::MnuHelp, 0, Check::None, nullptr},
@@ -91,12 +94,12 @@ QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, co
 
 } // namespace
 
-MainWindow::MainWindow(Language language, Platform &platform, PracticeTarget &lessons,
-                       QWidget *parent)
+MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &host, QWidget *parent)
     : QMainWindow(parent)
     , m_language(language)
     , m_platform(platform)
-    , m_lessons(lessons)
+    , m_host(host)
+    , m_lessons(host)
     , cmDlg(platform.makeCommonDialog(this))
 {
     setObjectName(language == Language::English ? QStringLiteral("frmMain")
@@ -230,6 +233,29 @@ void MainWindow::loadPracticeText(const QString &text)
     rtbSource->setText(text);
 }
 
+void MainWindow::present()
+{
+    show();
+    activateWindow();
+    rtbInput->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_host.mainWindowClosed();
+}
+
+// Whenever the learner comes back to this window (a tutorial, a message box or another program
+// closed), the keys go to the input box, so typing goes on without the mouse.
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        rtbInput->setFocus();
+}
+
 void MainWindow::mnuFileOpen_Click()
 {
     cmDlg->setCancelError(true);
@@ -292,6 +318,18 @@ void MainWindow::mnuSetBsOff_Click()
 {
     mnuSetBsOff->setChecked(true);
     mnuSetBsOn->setChecked(false);
+}
+
+// Each item asks for its language's window; in the window of that language already, the
+// host has nothing to do, so the window's own item stays without effect.
+void MainWindow::mnuSetLangEng_Click()
+{
+    m_host.showLanguage(Language::English);
+}
+
+void MainWindow::mnuSetLangBM_Click()
+{
+    m_host.showLanguage(Language::Malay);
 }
 
 void MainWindow::rtbInput_KeyDown(int keyCode, int shift)

@@ -2,6 +2,7 @@
 
 #include "engine/attemptview.h"
 #include "engine/practiceattempt.h"
+#include "lessons/practicetarget.h"
 #include "shell/boxes/boxwidgets.h"
 #include "shell/texts.h"
 
@@ -19,19 +20,30 @@ class CommonDialog;
 class KeyboardDiagram;
 class KeyGuidance;
 class Platform;
-class PracticeTarget;
+
+// What a main window asks of the program around it: where practice texts go, the switch to
+// the window of a language, and word that it was closed.
+class MainWindowHost : public PracticeTarget {
+public:
+    // Shows the main window of that language in place of the one shown; nothing when it is the
+    // one shown already.
+    virtual void showLanguage(Language language) = 0;
+    virtual void mainWindowClosed() = 0;
+};
 
 // One main window design for both interface languages; every caption comes from the text
 // table of its language.
 class MainWindow final : public QMainWindow, private InputBoxHandler, private AttemptView {
     Q_OBJECT
 public:
-    MainWindow(Language language, Platform &platform, PracticeTarget &lessons,
+    MainWindow(Language language, Platform &platform, MainWindowHost &host,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Where a test or drill lands when this window is the one in use.
     void loadPracticeText(const QString &text);
+    // Shown, in front and active, with the keyboard focus in the input box.
+    void present();
 
     void mnuFileOpen_Click();
     void mnuFileReset_Click();
@@ -41,6 +53,8 @@ public:
     void mnuLesTestArt_Click();
     void mnuSetBsOn_Click();
     void mnuSetBsOff_Click();
+    void mnuSetLangEng_Click();
+    void mnuSetLangBM_Click();
 
     void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
     void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
@@ -49,6 +63,10 @@ public:
     const PracticeAttempt &attempt() const { return *m_attempt; }
     const KeyGuidance &guidance() const { return *m_guidance; }
     QString practiceFilePath() const { return m_practiceFilePath; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QString caption(Text id) const { return text(m_language, id); }
@@ -76,6 +94,7 @@ private:
 
     const Language m_language;
     Platform &m_platform;
+    MainWindowHost &m_host;
     PracticeTarget &m_lessons;
 
     SourceBoxWidget *rtbSource = nullptr;

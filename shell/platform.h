@@ -32,6 +32,8 @@ public:
     virtual std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) = 0;
     // Shows a window modally and returns its result once the learner has closed it.
     virtual int showModal(QDialog &dialog) = 0;
+    // Ends the program once the event loop regains control, with exit status 0.
+    virtual void quit() = 0;
 
     // The two practice boxes, parented to the given widget.
     virtual SourceBoxWidget *makeSourceBox(QWidget *parent) = 0;

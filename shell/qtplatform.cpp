@@ -1,8 +1,8 @@
 #include "shell/qtplatform.h"
 
 #include "shell/boxes/practicetextview.h"
-#include "shell/qtcommondialog.h"
 #include "shell/boxes/typingline.h"
+#include "shell/qtcommondialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -38,6 +38,11 @@ std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent)
 int QtPlatform::showModal(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+void QtPlatform::quit()
+{
+    QCoreApplication::quit();
 }
 
 SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent)

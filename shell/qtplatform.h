@@ -13,6 +13,7 @@ public:
                  Buttons buttons) override;
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) override;
     int showModal(QDialog &dialog) override;
+    void quit() override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
 };

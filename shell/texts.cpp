@@ -74,7 +74,7 @@ constexpr bool rowsInEnumOrder()
         if (static_cast<std::size_t>(kRows[i].id) != i)
             return false;
     }
-    return kRows.size() == static_cast<std::size_t>(Text::MnuHelpAbout) + 1;
+    return kRows.size() == static_cast<std::size_t>(Text::Count);
 }
 static_assert(rowsInEnumOrder(), "one row per text, in the order of the enum");
 

@@ -57,6 +57,8 @@ enum class Text {
     MnuHelp,
     MnuHelpContents,
     MnuHelpAbout,
+
+    Count // not a text: the number of them
 };
 
 QString text(Language language, Text id);

@@ -60,6 +60,7 @@ public:
         return makeManualTicker(std::move(onTick));
     }
     void beep() override { ++beeps; }
+    void quit() override { ++quits; }
     void message(QWidget *, const QString &title, const QString &text, Buttons buttons) override
     {
         messages.push_back({title, text, buttons});
@@ -86,6 +87,7 @@ public:
     InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
 
     int beeps = 0;
+    int quits = 0;
     std::vector<Message> messages;
     OpenScript open;
     std::function<void(QDialog &)> whenModal;
@@ -95,19 +97,13 @@ private:
     QtPlatform m_real;
 };
 
-// The English main window as the learner sees it, with a fake desktop behind it.
-struct WindowFixture {
-    WindowFixture()
-        : windows(platform)
-        , window(windows.frmMain())
+// One main window as the learner sees it.
+struct WindowView {
+    explicit WindowView(MainWindow &shown)
+        : window(shown)
         , rtbInput(window.findChild<InputBoxWidget *>(QStringLiteral("rtbInput")))
         , rtbSource(window.findChild<SourceBoxWidget *>(QStringLiteral("rtbSource")))
     {
-        window.show();
-        // Menu shortcuts only reach the active window.
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("the main window never became active");
     }
 
     QString label(const char *name) const
@@ -158,11 +154,41 @@ struct WindowFixture {
 
     const AttemptFields &fields() const { return window.attempt().fields(); }
 
-    FakePlatform platform;
-    MainWindows windows;
     MainWindow &window;
     InputBoxWidget *rtbInput;
     SourceBoxWidget *rtbSource;
+};
+
+// The fake desktop and the program's main windows on it.
+struct Desktop {
+    FakePlatform platform;
+    MainWindows windows{platform};
+};
+
+// Shows a window as the learner meets it: active, so that menu shortcuts reach it.
+inline void activate(QWidget &window)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qFatal("the main window never became active");
+}
+
+// The English main window as the learner sees it at start, with a fake desktop behind it.
+struct WindowFixture : Desktop, WindowView {
+    WindowFixture()
+        : WindowView(windows.frmMain())
+    {
+        window.show();
+        activate(window);
+    }
+
+    // The Malay window after a switch to it, made on the first.
+    WindowView malay()
+    {
+        action("mnuSetLangBM")->trigger();
+        activate(*windows.frmMainMalay());
+        return WindowView(*windows.frmMainMalay());
+    }
 };
 
 } // namespace keyvora::test
