@@ -1,5 +1,6 @@
-// Long seeded sessions of keys, edits, loads, resets and ticks against the real main window,
-// checked after every event against an account of the attempt kept apart from the engine.
+// Long seeded sessions of keys, edits, loads, resets, ticks and language switches against the
+// real main windows, each checked after every event against an account of its attempt kept
+// apart from the engine.
 //
 // KEYVORA_MODEL_SEEDS=1,2,3    replay these seeds instead of the fixed set
 // KEYVORA_MODEL_EXTRA_SEEDS=N  add N fresh seeds (printed when one fails)
@@ -8,6 +9,7 @@
 #include "windowfixture.h"
 
 #include "lessons/builtintests.h"
+#include "shell/texts.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -57,17 +59,18 @@ public:
         : m_rng(seed)
     {
         QGuiApplication::clipboard()->clear();
-        m_labels = f.figures().split(u'|');
+        m_labels[0] = f.figures().split(u'|');
     }
 
-    int verdicts() const { return m_account.verdicts; }
+    int verdicts() const { return m_accounts[0].verdicts + m_accounts[1].verdicts; }
+    qint64 hiddenClockTicks() const { return m_hiddenClockTicks; }
     QString log() const { return m_log.join(u"\n  "_qs); }
 
     // Runs one event and checks the window afterwards; an empty result means all held.
     QString step()
     {
-        m_sourceBefore = f.rtbSource->text();
-        m_inputBefore = f.rtbInput->text();
+        m_sourceBefore = v().rtbSource->text();
+        m_inputBefore = v().rtbInput->text();
         m_verdictsBefore = int(f.platform.messages.size());
         m_beepsBefore = f.platform.beeps;
         m_loaded.reset();
@@ -78,12 +81,21 @@ public:
             m_log.removeFirst();
         const char *broken = check();
         return broken ? QStringLiteral("%1\n  source \"%2\" input \"%3\"")
-                            .arg(QLatin1String(broken), show(f.rtbSource->text()),
-                                 show(f.rtbInput->text()))
+                            .arg(QLatin1String(broken), show(v().rtbSource->text()),
+                                 show(v().rtbInput->text()))
                       : QString();
     }
 
 private:
+    // The window the learner sees, and its account and figures.
+    WindowView &v() { return m_shown == 0 ? static_cast<WindowView &>(f) : *m_malay; }
+    Account &account() { return m_accounts[m_shown]; }
+    static Language language(int window)
+    {
+        return window == 0 ? Language::English : Language::Malay;
+    }
+    QString says(Text id) const { return text(language(m_shown), id); }
+
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
 
@@ -105,14 +117,14 @@ private:
     QString click(const QString &name)
     {
         const QKeyCombination key = QKeySequence(name)[0];
-        QTest::keyClick(f.rtbInput, key.key(), key.keyboardModifiers());
+        QTest::keyClick(v().rtbInput, key.key(), key.keyboardModifiers());
         return name;
     }
 
     void expectLoad(const QString &text)
     {
         m_loaded = text;
-        m_account.load(text);
+        account().load(text);
     }
 
     QString typeKey(const QString &source, const QString &input)
@@ -124,7 +136,7 @@ private:
             m_heldKey = typeable && chance(0.5) ? next : QChar(u'x');
             m_repeats = 1 + pick(8);
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(m_heldKey));
-            QCoreApplication::sendEvent(f.rtbInput, &press);
+            QCoreApplication::sendEvent(v().rtbInput, &press);
             return QStringLiteral("hold \"%1\"").arg(m_heldKey);
         }
         const QChar c = typeable && chance(0.93) ? next
@@ -132,9 +144,9 @@ private:
                                                  : QChar(char16_t(32 + pick(95)));
         const Qt::KeyboardModifiers modifiers = chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
         if (c.unicode() < 127)
-            QTest::keyClick(f.rtbInput, char(c.unicode()), modifiers);
+            QTest::keyClick(v().rtbInput, char(c.unicode()), modifiers);
         else
-            QTest::sendKeyEvent(QTest::Click, f.rtbInput, Qt::Key_unknown, QString(c), modifiers);
+            QTest::sendKeyEvent(QTest::Click, v().rtbInput, Qt::Key_unknown, QString(c), modifiers);
         return QStringLiteral("type \"%1\"").arg(c);
     }
 
@@ -145,7 +157,7 @@ private:
         const bool release = --m_repeats < 0;
         QKeyEvent key(release ? QEvent::KeyRelease : QEvent::KeyPress, Qt::Key_unknown,
                       Qt::NoModifier, QString(m_heldKey), !release);
-        QCoreApplication::sendEvent(f.rtbInput, &key);
+        QCoreApplication::sendEvent(v().rtbInput, &key);
         return QStringLiteral("%1 \"%2\"").arg(release ? "release" : "repeat").arg(m_heldKey);
     }
 
@@ -167,39 +179,70 @@ private:
         if (chance(0.3))
             click(u"Ctrl+O"_qs);
         else
-            f.window.mnuFileOpen_Click();
+            v().window.mnuFileOpen_Click();
         return QStringLiteral("open file (encoding %1) \"%2\"").arg(encoding).arg(show(text));
     }
 
+    // Ticks of the two timers come in either order and only while they run, in the hidden
+    // window as in the shown one.
     QString tick()
     {
-        // Ticks of the two timers come in either order and only while they run.
         const int which = pick(3);
-        if (which != 1 && f.window.attempt().tmrCheckNumOfWords().isActive()) {
-            f.window.tmrCheckNumOfWords_Timer();
-            m_failure = m_account.wordTick(f.fields(), f.rtbInput->text());
-            m_labels[1] = QStringLiteral("Accuracy: %1 %").arg(m_account.accuracy);
-            m_labels[2] = QStringLiteral("Word count: %1").arg(m_account.words);
-        }
-        if (which != 0 && f.window.attempt().tmrSpeed().isActive()) {
-            f.window.tmrSpeed_Timer();
-            m_account.clockTick();
-            const auto minutes = qint64(m_account.elapsed / 60);
-            m_labels[0] = QStringLiteral("Speed: %1 WPM").arg(m_account.speed);
-            m_labels[3] = QStringLiteral("Duration: %1 m: %2 s")
-                              .arg(minutes)
-                              .arg(qint64(m_account.elapsed - double(minutes) * 60));
+        for (int window = 0; window < (m_malay ? 2 : 1); ++window) {
+            WindowView &w = window == 0 ? static_cast<WindowView &>(f) : *m_malay;
+            Account &account = m_accounts[window];
+            QStringList &labels = m_labels[window];
+            const auto caption = [window](Text id) { return text(language(window), id); };
+            if (which != 1 && w.window.attempt().tmrCheckNumOfWords().isActive()) {
+                w.window.tmrCheckNumOfWords_Timer();
+                if (const char *broken = account.wordTick(w.fields(), w.rtbInput->text()))
+                    m_failure = broken;
+                labels[1] = caption(Text::AccuracyPrefix) + QString::number(account.accuracy) +
+                            caption(Text::AccuracyUnit);
+                labels[2] = caption(Text::WordCountPrefix) + QString::number(account.words);
+            }
+            if (which != 0 && w.window.attempt().tmrSpeed().isActive()) {
+                w.window.tmrSpeed_Timer();
+                account.clockTick();
+                m_hiddenClockTicks += window != m_shown;
+                const auto minutes = qint64(account.elapsed / 60);
+                labels[0] = caption(Text::SpeedPrefix) + QString::number(account.speed) +
+                            caption(Text::SpeedUnit);
+                labels[3] = caption(Text::DurationPrefix) + QString::number(minutes) +
+                            caption(Text::MinutesSeparator) +
+                            QString::number(qint64(account.elapsed - double(minutes) * 60)) +
+                            caption(Text::SecondsUnit);
+            }
         }
         return QStringLiteral("tick %1").arg(which);
+    }
+
+    // By menu or key, either language from either window: the window's own one does nothing.
+    QString switchLanguage()
+    {
+        const bool toMalay = chance(0.5);
+        const bool byKey = chance(0.5);
+        if (byKey)
+            click(toMalay ? u"F12"_qs : u"F11"_qs);
+        else
+            v().action(toMalay ? "mnuSetLangBM" : "mnuSetLangEng")->trigger();
+        if (toMalay && !m_malay) {
+            m_malay.emplace(*f.windows.frmMainMalay());
+            m_labels[1] = m_malay->figures().split(u'|');
+        }
+        m_shown = toMalay ? 1 : 0;
+        activate(v().window);
+        return QStringLiteral("%1 by %2")
+            .arg(toMalay ? "Malay" : "English", byKey ? "key" : "menu");
     }
 
     QString event()
     {
         if (m_repeats >= 0)
             return holdOn();
-        const QString input = f.rtbInput->text();
-        const QString source = f.rtbSource->text();
-        const bool backspacingOff = f.action("mnuSetBsOff")->isChecked();
+        const QString input = v().rtbInput->text();
+        const QString source = v().rtbSource->text();
+        const bool backspacingOff = v().action("mnuSetBsOff")->isChecked();
         const int roll = pick(1000);
 
         // A learner who sees a mark and may correct it usually does.
@@ -213,7 +256,7 @@ private:
         }
         if (roll < 595) {
             const char *name = chance(0.5) ? "mnuSetBsOff" : "mnuSetBsOn";
-            f.action(name)->trigger();
+            v().action(name)->trigger();
             return QLatin1String(name);
         }
         if (roll < 670) {
@@ -247,15 +290,13 @@ private:
                 {articleText, &MainWindow::mnuLesTestArt_Click}};
             const auto [text, open] = tests[pick(3)];
             expectLoad(text());
-            (f.window.*open)();
+            (v().window.*open)();
             return QStringLiteral("built-in test \"%1\"").arg(show(text()));
         }
         if (roll < 765)
             return loadFile();
         if (roll < 780) {
-            // The hand-off the tutorial drills will use; once they exist, open them here too.
-            // The language switch belongs in this list as well: after it, the hidden window's
-            // attempt (its timers still running) must pass the same checks as the shown one.
+            // The hand-off the tutorial drills use: it lands in the window shown.
             const QString text = chance(0.2) ? source : randomText(25);
             expectLoad(text);
             f.windows.LoadPracticeText(text);
@@ -263,55 +304,72 @@ private:
         }
         if (roll < 797) {
             m_reset = true;
-            m_account.held.clear();
+            account().held.clear();
             if (chance(0.3))
                 return click(u"Ctrl+R"_qs);
-            f.window.mnuFileReset_Click();
+            v().window.mnuFileReset_Click();
             return QStringLiteral("reset");
         }
+        if (roll < 812)
+            return switchLanguage();
         return tick();
     }
 
-    // Names the first rule the window broke, or returns nullptr.
+    // Names the first rule a window broke, or returns nullptr.
     const char *check()
     {
-        const QString source = f.rtbSource->text();
-        const QString input = f.rtbInput->text();
+        const QString source = v().rtbSource->text();
+        const QString input = v().rtbInput->text();
         const int verdicts = int(f.platform.messages.size()) - m_verdictsBefore;
+        QStringList &labels = m_labels[m_shown];
         if (m_failure)
             return m_failure;
-        if (const char *broken =
-                m_account.check(f.window.attempt(), source, input, f.platform.beeps - m_beepsBefore,
-                                verdicts, !m_sourceBefore.isEmpty()))
+        if (!v().window.isVisible() || &f.windows.active() != &v().window)
+            return "the window switched to is not the one shown and in use";
+        if (m_malay) {
+            // The hidden window: nothing happened to it but its ticks.
+            WindowView &hidden = m_shown == 0 ? *m_malay : static_cast<WindowView &>(f);
+            if (hidden.window.isVisible())
+                return "the window switched from is still shown";
+            if (const char *broken =
+                    m_accounts[1 - m_shown].check(hidden.window.attempt(), hidden.rtbSource->text(),
+                                                  hidden.rtbInput->text(), 0, 0, true))
+                return broken;
+            if (hidden.figures() != m_labels[1 - m_shown].join(u'|'))
+                return "a figure of the hidden window is not the one counted";
+        }
+        if (const char *broken = account().check(v().window.attempt(), source, input,
+                                                 f.platform.beeps - m_beepsBefore, verdicts,
+                                                 !m_sourceBefore.isEmpty()))
             return broken;
         if (verdicts == 1) {
             const Message &verdict = f.platform.messages.back();
-            const bool passed = m_account.accuracy > 90;
+            const bool passed = account().accuracy > 90;
             const QString text =
-                passed ? QStringLiteral("[%1 words per minute] and your accuracy is [%2 %]")
-                             .arg(m_account.speed)
-                             .arg(m_account.accuracy)
-                       : QStringLiteral("Please try to improve on your accuracy!");
-            if (verdict.title != (passed ? u"PASSED!"_qs : u"Keyvora"_qs) ||
-                !verdict.text.contains(text))
+                passed ? says(Text::PassedFirst) + QString::number(account().speed) +
+                             says(Text::PassedSecond) + QString::number(account().accuracy) +
+                             says(Text::PassedLast)
+                       : says(Text::LowAccuracy);
+            if (verdict.title != says(passed ? Text::PassedTitle : Text::WindowCaption) ||
+                verdict.text != text)
                 return "a verdict other than the last ticks' figures call for";
         }
         if (verdicts == 1 || m_reset) {
-            m_labels[0] = QStringLiteral("Speed: ");
-            m_labels[1] = QStringLiteral("Accuracy: ");
-            if (!input.isEmpty() || !f.label("lblNextLtr").isEmpty())
+            labels[0] = says(Text::SpeedPrefix);
+            labels[1] = says(Text::AccuracyPrefix);
+            if (!input.isEmpty() || !v().label("lblNextLtr").isEmpty())
                 return "the end of the text or a reset left input or a next letter";
         }
         if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_sourceBefore &&
-            (!input.isEmpty() || f.fields().intErrorCount != 0))
+            (!input.isEmpty() || v().fields().intErrorCount != 0))
             return "a load that did not start over";
         if (m_inputSame &&
             (input != m_inputBefore || f.platform.beeps != m_beepsBefore || verdicts))
             return "a key that types nothing changed the input";
         if (!source.isEmpty() && !input.isEmpty() &&
-            f.label("lblNextLtr") != f.fields().strNextChar)
+            v().label("lblNextLtr") != v().fields().strNextChar)
             return "the next letter shown is not the next character";
-        if (f.figures() != m_labels.join(u'|'))
+        if (v().figures() != labels.join(u'|'))
             return "a figure shown is not the one counted";
         return nullptr;
     }
@@ -324,9 +382,13 @@ private:
     int m_verdictsBefore = 0, m_beepsBefore = 0;
     const char *m_failure = nullptr;
 
-    // The account: what the source must hold, what the figures and labels must be.
-    Account m_account;
-    QStringList m_labels; // speed, accuracy, word count, duration
+    std::optional<WindowView> m_malay; // once the learner has switched to it
+    int m_shown = 0;                   // 0 English, 1 Malay
+    qint64 m_hiddenClockTicks = 0;
+
+    // Each window's account: what its source must hold, what its figures and labels must be.
+    Account m_accounts[2];
+    QStringList m_labels[2]; // speed, accuracy, word count, duration
     std::optional<QString> m_loaded;
     bool m_reset = false;
     bool m_inputSame = false; // keys that type nothing into the box
@@ -371,6 +433,7 @@ void ModelFuzzTest::session()
     // The generator must really reach the ends of texts, or the verdict checks prove nothing.
     QVERIFY2(session.verdicts() >= events / 300,
              qPrintable(QStringLiteral("only %1 verdicts").arg(session.verdicts())));
+    QVERIFY2(session.hiddenClockTicks() > 0, "no hidden window's clock was seen to tick");
 }
 
 QTEST_MAIN(ModelFuzzTest)
