@@ -20,6 +20,7 @@ public:
     ~BenchWindow();
 
     MainWindow &window() { return m_window; }
+    MainWindows &windows() { return m_windows; }
     BenchPlatform &platform() { return m_platform; }
     InputBoxWidget &input() { return *m_input; }
     SourceBoxWidget &source() { return *m_source; }

@@ -10,7 +10,9 @@
 #include "keyboard/keyguidance.h"
 #include "shell/boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
+#include "shell/mainwindows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -341,6 +343,72 @@ void idle(benchmark::State &state)
     }
 }
 
+// ---------------------------------------------------------------- the two windows
+
+// Paint events of one top-level window and its children.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(const QWidget &window)
+        : m_window(window)
+    {
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->window() == &m_window)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+
+private:
+    const QWidget &m_window;
+};
+
+// The first switch to Malay makes its window; later ones only hide one and show the other.
+// Each is timed until the shown window has painted.
+void switches(benchmark::State &state)
+{
+    const auto timedSwitch = [](BenchWindow &w, const char *to, const char *name) {
+        MainWindow &from = w.windows().active();
+        QElapsedTimer timer;
+        timer.start();
+        from.findChild<QAction *>(QLatin1String(to))->trigger();
+        w.windows().active().repaint();
+        BenchWindow::settle();
+        const double ms = msSince(timer);
+        g_results.samples[name].add(ms);
+        return ms;
+    };
+    for ([[maybe_unused]] auto _ : state) {
+        double total = 0;
+        for (int run = 0; run < 7; ++run) {
+            BenchWindow w(Boxes::Ours, Clocks::Manual);
+            w.open(practiceFile(KB));
+            w.typeKey(w.source().text().at(0));
+            total += timedSwitch(w, "mnuSetLangBM", "switch/first");
+            for (int i = 0; i < 10; ++i) {
+                total += timedSwitch(w, "mnuSetLangEng", "switch/later");
+                total += timedSwitch(w, "mnuSetLangBM", "switch/later");
+            }
+            // The English window, hidden now, goes on counting but paints nothing.
+            PaintCounter counter(w.window());
+            qApp->installEventFilter(&counter);
+            const PracticeAttempt &attempt = w.window().attempt();
+            for (int tick = 0; tick < 50; ++tick) {
+                w.platform().ticker(attempt.tmrCheckNumOfWords()).fire();
+                w.platform().ticker(attempt.tmrSpeed()).fire();
+                BenchWindow::settle();
+            }
+            qApp->removeEventFilter(&counter);
+            if (qAbs(attempt.fields().dblElapsed - 5.0) > 1e-6)
+                qFatal("the hidden window's clock did not count its ticks");
+            g_results.hiddenPaints = g_results.hiddenPaints.value_or(0) + counter.paints;
+        }
+        setTime(state, total);
+    }
+}
+
 // ---------------------------------------------------------------- the run
 
 void registerAll()
@@ -364,6 +432,7 @@ void registerAll()
                 [size](benchmark::State &state) { loadPlain(state, size); });
         }
     }
+    add(QStringLiteral("Switches"), switches);
     add(QStringLiteral("Idle"), idle);
     add(QStringLiteral("Clock"), clock);
 }

@@ -219,6 +219,26 @@ void printTicks(const Results &results)
     line();
 }
 
+void printSwitches(const Results &results)
+{
+    const Samples *first = results.find("switch/first");
+    const Samples *later = results.find("switch/later");
+    if (!first || !later)
+        return;
+    line(QStringLiteral("Language switch with a practice under way, until the shown window has "
+                        "painted (ms)"));
+    line(QStringLiteral("first, making the Malay window: median %1, slowest %2 (%3); later: "
+                        "median %4, p99 %5 (%6)")
+             .arg(ms(median(first)), ms(p99(first)), keys(first), ms(median(later)), ms(p99(later)),
+                  keys(later)));
+    line(QStringLiteral("paints of the hidden window while its clock ticked: %1")
+             .arg(results.hiddenPaints.value_or(-1)));
+    line(QStringLiteral("budget, later switches within a frame (16.7 ms) and no paint while "
+                        "hidden: %1")
+             .arg(verdict(later->percentile(99) <= 16.7 && results.hiddenPaints == 0)));
+    line();
+}
+
 void printIdle(const Results &results)
 {
     if (!results.idle)
@@ -274,6 +294,7 @@ void printReport(const Results &results)
     printLoads(results);
     printKeys(results);
     printTicks(results);
+    printSwitches(results);
     printIdle(results);
     printClock(results);
 }

@@ -52,6 +52,9 @@ struct Results {
     };
     std::optional<Idle> idle;
 
+    // Paints the hidden main window received while its clock ticked.
+    std::optional<int> hiddenPaints;
+
     qint64 wallMs = 0;
 };
 
