@@ -1,14 +1,15 @@
 #include "shell/mainwindow.h"
 
+#include "keyboard/designfont.h"
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/keyguidance.h"
 #include "keyboard/keymodel.h"
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
+#include "lessons/tutorial.h"
 #include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
-#include "shell/designfont.h"
 #include "shell/platform.h"
 
 #include <QAction>
@@ -54,9 +55,11 @@ const MenuItem kMenu[] = {
     {"mnuFileExit", "mnuFile", Text::MnuFileExit, 0, Check::None, &MainWindow::mnuFileExit_Click},
     {"mnuLes", nullptr, Text::MnuLes, 0, Check::None, nullptr},
     {"mnuLesTut", "mnuLes", Text::MnuLesTut, 0, Check::None, nullptr},
-    {"mnuLesTutIntro", "mnuLesTut", Text::MnuLesTutIntro, 0, Check::None, nullptr},
-    {"mnuLesTutLR", "mnuLesTut", Text::MnuLesTutLR, 0, Check::None, nullptr},
-    {"mnuLesTutShift", "mnuLesTut", Text::MnuLesTutShift, 0, Check::None, nullptr},
+    {"mnuLesTutIntro", "mnuLesTut", Text::MnuLesTutIntro, 0, Check::None,
+     &MainWindow::mnuLesTutIntro_Click},
+    {"mnuLesTutLR", "mnuLesTut", Text::MnuLesTutLR, 0, Check::None, &MainWindow::mnuLesTutLR_Click},
+    {"mnuLesTutShift", "mnuLesTut", Text::MnuLesTutShift, 0, Check::None,
+     &MainWindow::mnuLesTutShift_Click},
     {"mnuLesTest", "mnuLes", Text::MnuLesTest, 0, Check::None, nullptr},
     {"mnuLesTestGen", "mnuLesTest", Text::MnuLesTestGen, 0, Check::None,
      &MainWindow::mnuLesTestGen_Click},
@@ -289,6 +292,29 @@ void MainWindow::mnuFileReset_Click()
 void MainWindow::mnuFileExit_Click()
 {
     close();
+}
+
+void MainWindow::mnuLesTutIntro_Click()
+{
+    openTutorial(TutorialKind::Intro);
+}
+
+void MainWindow::mnuLesTutLR_Click()
+{
+    openTutorial(TutorialKind::LeftRight);
+}
+
+void MainWindow::mnuLesTutShift_Click()
+{
+    openTutorial(TutorialKind::Shift);
+}
+
+// Modal without an owner, as the design has it: it blocks both main windows until it closes.
+void MainWindow::openTutorial(TutorialKind kind)
+{
+    Tutorial tutorial(kind, m_lessons);
+    m_platform.showModal(tutorial);
+    rtbInput->setFocus();
 }
 
 void MainWindow::mnuLesTestGen_Click()

@@ -3,6 +3,7 @@
 #include "engine/attemptview.h"
 #include "engine/practiceattempt.h"
 #include "lessons/practicetarget.h"
+#include "lessons/tutorialdesigns.h"
 #include "shell/boxes/boxwidgets.h"
 #include "shell/texts.h"
 
@@ -48,6 +49,9 @@ public:
     void mnuFileOpen_Click();
     void mnuFileReset_Click();
     void mnuFileExit_Click();
+    void mnuLesTutIntro_Click();
+    void mnuLesTutLR_Click();
+    void mnuLesTutShift_Click();
     void mnuLesTestGen_Click();
     void mnuLesTestShort_Click();
     void mnuLesTestArt_Click();
@@ -72,6 +76,7 @@ private:
     QString caption(Text id) const { return text(m_language, id); }
     void buildControls();
     void buildMenus();
+    void openTutorial(TutorialKind kind);
 
     // InputBoxHandler
     void rtbInput_KeyDown(int keyCode, int shift) override;
