@@ -314,6 +314,8 @@ void MainWindow::openTutorial(TutorialKind kind)
 {
     Tutorial tutorial(kind, m_lessons);
     m_platform.showModal(tutorial);
+    // Not every desktop hands the activation back when a modal window closes.
+    activateWindow();
     rtbInput->setFocus();
 }
 

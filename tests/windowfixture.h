@@ -75,6 +75,10 @@ public:
         modalsShown.push_back(dialog.objectName());
         dialog.setResult(QDialog::Rejected);
         dialog.show();
+        // Access keys reach only the active window.
+        dialog.activateWindow();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qFatal("a modal window never became active");
         if (whenModal)
             whenModal(dialog);
         dialog.hide();
