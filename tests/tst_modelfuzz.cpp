@@ -9,13 +9,17 @@
 #include "windowfixture.h"
 
 #include "lessons/builtintests.h"
+#include "lessons/drills.h"
 #include "shell/texts.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QListWidget>
+#include <QPushButton>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -217,6 +221,52 @@ private:
         return QStringLiteral("tick %1").arg(which);
     }
 
+    // A tutorial opened from the window shown: its language button pressed a few times, then
+    // its drill started or the window left, while the practice's clocks may tick behind it.
+    QString tutorial()
+    {
+        const int which = pick(3);
+        const int presses = pick(3);
+        const int leave = pick(4); // 0 to 1 start the drill, 2 Cancel, 3 the close box
+        const int row = pick(kFingerDrills + 1) - 1; // -1: no row chosen, OK does nothing
+        const QString drill = which == 0   ? homeRowDrill()
+                              : which == 2 ? shiftDrill()
+                                           : fingerDrill(qMax(row, 0));
+        const bool starts = leave < 2 && (which != 1 || row >= 0);
+        f.platform.whenModal = [&](QDialog &dialog) {
+            for (int i = 0; i < presses; ++i)
+                dialog.findChild<QPushButton *>(u"cmdBM"_qs)->click();
+            if (chance(0.5))
+                tick();
+            if (leave == 3)
+                dialog.close();
+            else if (leave == 2)
+                dialog.findChild<QPushButton *>(u"cmdCancel"_qs)->click();
+            else if (auto *lstLR = dialog.findChild<QListWidget *>(u"lstLR"_qs)) {
+                if (row >= 0)
+                    lstLR->setCurrentRow(row);
+                dialog.findChild<QPushButton *>(u"cmdOK"_qs)->click();
+                if (dialog.isVisible()) // no row: the window waits for one
+                    dialog.findChild<QPushButton *>(u"cmdCancel"_qs)->click();
+            } else {
+                dialog.findChild<QPushButton *>(u"cmdNext"_qs)->click();
+            }
+        };
+        void (MainWindow::*const open[])() = {&MainWindow::mnuLesTutIntro_Click,
+                                              &MainWindow::mnuLesTutLR_Click,
+                                              &MainWindow::mnuLesTutShift_Click};
+        (v().window.*open[which])();
+        f.platform.whenModal = nullptr;
+        // The drill lands after any tick behind the tutorial.
+        if (starts)
+            expectLoad(drill);
+        activate(v().window);
+        return QStringLiteral("tutorial %1, %2 presses, %3")
+            .arg(which)
+            .arg(presses)
+            .arg(starts ? QStringLiteral("drill row %1").arg(row) : QStringLiteral("left"));
+    }
+
     // By menu or key, either language from either window: the window's own one does nothing.
     QString switchLanguage()
     {
@@ -312,6 +362,8 @@ private:
         }
         if (roll < 812)
             return switchLanguage();
+        if (roll < 822)
+            return tutorial();
         return tick();
     }
 
