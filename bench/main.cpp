@@ -409,6 +409,32 @@ void switches(benchmark::State &state)
     }
 }
 
+// Each tutorial from its menu command until it has painted (the bench's modal shows, paints
+// and closes it).
+void tutorials(benchmark::State &state)
+{
+    for ([[maybe_unused]] auto _ : state) {
+        BenchWindow w(Boxes::Ours, Clocks::Manual);
+        double total = 0;
+        const std::pair<const char *, void (MainWindow::*)()> opens[] = {
+            {"tutorial/introduction", &MainWindow::mnuLesTutIntro_Click},
+            {"tutorial/hands", &MainWindow::mnuLesTutLR_Click},
+            {"tutorial/shift", &MainWindow::mnuLesTutShift_Click}};
+        for (int run = 0; run < 10; ++run) {
+            for (const auto &[name, open] : opens) {
+                QElapsedTimer timer;
+                timer.start();
+                (w.window().*open)();
+                const double ms = msSince(timer);
+                g_results.samples[name].add(ms);
+                total += ms;
+                BenchWindow::settle();
+            }
+        }
+        setTime(state, total);
+    }
+}
+
 // ---------------------------------------------------------------- the run
 
 void registerAll()
@@ -433,6 +459,7 @@ void registerAll()
         }
     }
     add(QStringLiteral("Switches"), switches);
+    add(QStringLiteral("Tutorials"), tutorials);
     add(QStringLiteral("Idle"), idle);
     add(QStringLiteral("Clock"), clock);
 }

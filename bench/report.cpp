@@ -239,6 +239,27 @@ void printSwitches(const Results &results)
     line();
 }
 
+void printTutorials(const Results &results)
+{
+    const char *const names[] = {"tutorial/introduction", "tutorial/hands", "tutorial/shift"};
+    QStringList figures;
+    bool met = true;
+    for (const char *name : names) {
+        const Samples *samples = results.find(name);
+        if (!samples)
+            return;
+        figures << QStringLiteral("%1 median %2, slowest %3")
+                       .arg(QLatin1String(name + 9), ms(samples->median()),
+                            ms(samples->percentile(100)));
+        met = met && samples->median() <= 16.7;
+    }
+    line(QStringLiteral("Opening a tutorial from its menu until it has painted (ms, %1 each)")
+             .arg(results.find(names[0])->size()));
+    line(figures.join(QLatin1String("; ")));
+    line(QStringLiteral("budget, within a frame (16.7 ms): %1").arg(verdict(met)));
+    line();
+}
+
 void printIdle(const Results &results)
 {
     if (!results.idle)
@@ -295,6 +316,7 @@ void printReport(const Results &results)
     printKeys(results);
     printTicks(results);
     printSwitches(results);
+    printTutorials(results);
     printIdle(results);
     printClock(results);
 }
