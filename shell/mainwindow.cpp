@@ -6,6 +6,8 @@
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
+#include "shell/aboutbox.h"
+#include "shell/ascconverter.h"
 #include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
 #include "shell/designfont.h"
@@ -71,10 +73,12 @@ const MenuItem kMenu[] = {
     {"mnuSetLangEng", "mnuSetLang", Text::MnuSetLangEng, Qt::Key_F11, Check::English, nullptr},
     {"mnuSetLangBM", "mnuSetLang", Text::MnuSetLangBM, Qt::Key_F12, Check::Malay, nullptr},
     {"mnuTools", nullptr, Text::MnuTools, 0, Check::None, nullptr},
-    {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None, nullptr},
+    {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None,
+     &MainWindow::mnuToolsAsc_Click},
     {"mnuHelp", nullptr, Text::MnuHelp, 0, Check::None, nullptr},
     {"mnuHelpContents", "mnuHelp", Text::MnuHelpContents, Qt::Key_F1, Check::None, nullptr},
-    {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None, nullptr},
+    {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None,
+     &MainWindow::mnuHelpAbout_Click},
 };
 
 QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, const QRect &rect)
@@ -292,6 +296,20 @@ void MainWindow::mnuSetBsOff_Click()
 {
     mnuSetBsOff->setChecked(true);
     mnuSetBsOn->setChecked(false);
+}
+
+void MainWindow::mnuToolsAsc_Click()
+{
+    AscConverter converter(this);
+    m_platform.showModal(converter);
+    rtbInput->setFocus();
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    AboutBox about(m_platform, m_platform.registry(), m_platform.launcher(), this);
+    m_platform.showModal(about);
+    rtbInput->setFocus();
 }
 
 void MainWindow::rtbInput_KeyDown(int keyCode, int shift)

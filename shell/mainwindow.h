@@ -41,6 +41,8 @@ public:
     void mnuLesTestArt_Click();
     void mnuSetBsOn_Click();
     void mnuSetBsOff_Click();
+    void mnuToolsAsc_Click();
+    void mnuHelpAbout_Click();
 
     void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
     void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
