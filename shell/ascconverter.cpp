@@ -93,6 +93,12 @@ AscConverter::AscConverter(QWidget *parent)
     Text1->setFont(boxFont);
     Text1->installEventFilter(this);
     setTabOrder(Text1, Text2);
+}
+
+// First in the tab order, so the focus starts in the character box at each opening.
+void AscConverter::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
     Text1->setFocus();
 }
 

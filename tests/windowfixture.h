@@ -10,6 +10,7 @@
 #include "shell/registry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
@@ -128,10 +129,18 @@ public:
     {
         modalsShown.push_back(dialog.objectName());
         dialog.setResult(QDialog::Rejected);
+        QWidget *owner = QApplication::activeWindow();
         dialog.show();
+        // The learner's keys go to the active window, as they would to a modal one.
+        QApplication::setActiveWindow(&dialog);
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qFatal("a modal window never became active");
         if (whenModal)
             whenModal(dialog);
         dialog.hide();
+        // As on the desktop, the window that opened it is active again.
+        if (owner)
+            QApplication::setActiveWindow(owner);
         return dialog.result();
     }
     SourceBoxWidget *makeSourceBox(QWidget *parent) override
