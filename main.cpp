@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
 #include "shell/qtplatform.h"
+#include "shell/splash.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     keyvora::QtPlatform platform;
     keyvora::MainWindows windows(platform);
-    windows.frmMain().present();
+    keyvora::Splash splash(platform, [&windows] { windows.frmMain().present(); });
+    splash.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "shell/commondialog.h"
 #include "shell/platform.h"
+#include "shell/registry.h"
 
 #include <QElapsedTimer>
 
@@ -75,6 +76,10 @@ public:
     }
 
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int) override
+    {
+        return makeTicker(std::move(onTick));
+    }
     void beep() override { ++beeps; }
     void message(QWidget *, const QString &, const QString &, Buttons) override { ++messages; }
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override;
@@ -83,6 +88,8 @@ public:
     void quit() override {}
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
+    Registry &registry() override { return m_registry; }
+    ProgramLauncher &launcher() override { return m_launcher; }
 
     Boxes boxes() const { return m_boxes; }
     // The bench ticker behind one of the window's tickers.
@@ -97,6 +104,8 @@ public:
 private:
     Boxes m_boxes;
     Clocks m_clocks;
+    EmptyRegistry m_registry;
+    QtProgramLauncher m_launcher;
     std::vector<BenchTicker *> m_tickers; // owned by the window
 };
 

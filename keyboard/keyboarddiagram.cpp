@@ -11,11 +11,6 @@ QColor toColor(Rgb rgb)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QRect toPixels(const TwipRect &rect)
-{
-    return QRect(twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height));
-}
-
 QFont toFont(FontSpec design)
 {
     QFont font(QString::fromLatin1(design.family.data(), qsizetype(design.family.size())));
@@ -41,7 +36,7 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFont(toFont(design.frameFont));
-    setGeometry(toPixels(design.frame));
+    setGeometry(twipsRect(design.frame));
 
     const QColor buttonFace = palette().color(QPalette::Button);
     for (const KeySpec &key : keys()) {
@@ -71,10 +66,10 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     if (design.handsAndMarkers) {
         auto *left = new SvgPicture(QStringLiteral(":/keyvora/lefthand.svg"), this);
         left->setObjectName(QStringLiteral("imgLeftHand"));
-        left->setGeometry(toPixels(kLeftHandRect));
+        left->setGeometry(twipsRect(kLeftHandRect));
         auto *right = new SvgPicture(QStringLiteral(":/keyvora/righthand.svg"), this);
         right->setObjectName(QStringLiteral("imgRightHand"));
-        right->setGeometry(toPixels(kRightHandRect));
+        right->setGeometry(twipsRect(kRightHandRect));
         // Created after the pictures, so they lie above them.
         for (int slot = 0; slot < kFingerSlots; ++slot) {
             BoxLabel *marker =
@@ -91,7 +86,7 @@ BoxLabel *KeyboardDiagram::addBox(const QString &name, const TwipRect &rect)
 {
     auto *box = new BoxLabel(this);
     box->setObjectName(name);
-    box->setGeometry(toPixels(rect));
+    box->setGeometry(twipsRect(rect));
     return box;
 }
 

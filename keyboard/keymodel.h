@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -27,6 +28,16 @@ struct TwipRect {
     int width = 0;
     int height = 0;
 };
+
+inline QRect twipsRect(const TwipRect &rect)
+{
+    return {twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height)};
+}
+
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return twipsRect(TwipRect{left, top, width, height});
+}
 
 struct Rgb {
     int red = 0;

@@ -18,11 +18,6 @@ namespace {
 const QString kMalayButton = QStringLiteral("Bahasa Melayu");
 const QString kEnglishButton = QStringLiteral("English");
 
-QRect twipsRect(const TwipRect &rect)
-{
-    return {twips(rect.left), twips(rect.top), twips(rect.width), twips(rect.height)};
-}
-
 QLabel *paragraph(QWidget *parent, const char *name, const TwipRect &rect, const char16_t *text)
 {
     auto *label = new QLabel(QString::fromUtf16(text), parent);

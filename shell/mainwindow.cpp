@@ -8,6 +8,8 @@
 #include "lessons/practicefile.h"
 #include "lessons/practicetarget.h"
 #include "lessons/tutorial.h"
+#include "shell/aboutbox.h"
+#include "shell/ascconverter.h"
 #include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
 #include "shell/platform.h"
@@ -27,11 +29,6 @@ namespace keyvora {
 namespace {
 
 const QString kPracticeFileFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
 
 enum class Check { None, On, Off, English, Malay };
 
@@ -77,10 +74,12 @@ const MenuItem kMenu[] = {
     {"mnuSetLangBM", "mnuSetLang", Text::MnuSetLangBM, Qt::Key_F12, Check::Malay,
      &MainWindow::mnuSetLangBM_Click},
     {"mnuTools", nullptr, Text::MnuTools, 0, Check::None, nullptr},
-    {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None, nullptr},
+    {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None,
+     &MainWindow::mnuToolsAsc_Click},
     {"mnuHelp", nullptr, Text::MnuHelp, 0, Check::None, nullptr},
     {"mnuHelpContents", "mnuHelp", Text::MnuHelpContents, Qt::Key_F1, Check::None, nullptr},
-    {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None, nullptr},
+    {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None,
+     &MainWindow::mnuHelpAbout_Click},
 };
 
 QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, const QRect &rect)
@@ -313,7 +312,12 @@ void MainWindow::mnuLesTutShift_Click()
 void MainWindow::openTutorial(TutorialKind kind)
 {
     Tutorial tutorial(kind, m_lessons);
-    m_platform.showModal(tutorial);
+    showModal(tutorial);
+}
+
+void MainWindow::showModal(QDialog &dialog)
+{
+    m_platform.showModal(dialog);
     // Not every desktop hands the activation back when a modal window closes.
     activateWindow();
     rtbInput->setFocus();
@@ -358,6 +362,18 @@ void MainWindow::mnuSetLangEng_Click()
 void MainWindow::mnuSetLangBM_Click()
 {
     m_host.showLanguage(Language::Malay);
+}
+
+void MainWindow::mnuToolsAsc_Click()
+{
+    AscConverter converter(this);
+    showModal(converter);
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    AboutBox about(m_platform, m_platform.registry(), m_platform.launcher(), this);
+    showModal(about);
 }
 
 void MainWindow::rtbInput_KeyDown(int keyCode, int shift)

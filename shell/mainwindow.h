@@ -59,6 +59,8 @@ public:
     void mnuSetBsOff_Click();
     void mnuSetLangEng_Click();
     void mnuSetLangBM_Click();
+    void mnuToolsAsc_Click();
+    void mnuHelpAbout_Click();
 
     void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
     void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
@@ -77,6 +79,7 @@ private:
     void buildControls();
     void buildMenus();
     void openTutorial(TutorialKind kind);
+    void showModal(QDialog &dialog);
 
     // InputBoxHandler
     void rtbInput_KeyDown(int keyCode, int shift) override;

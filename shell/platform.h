@@ -14,6 +14,8 @@ namespace keyvora {
 
 class CommonDialog;
 class InputBoxWidget;
+class ProgramLauncher;
+class Registry;
 class SourceBoxWidget;
 
 // What the windows take from the desktop. Tests hand the windows a fake, so that timers tick
@@ -25,6 +27,8 @@ public:
     virtual ~Platform() = default;
 
     virtual std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) = 0;
+    // A timer of another period; tests tick it by hand like the others.
+    virtual std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) = 0;
     virtual void beep() = 0;
     // A modal message box without an icon; returns when the learner closes it.
     virtual void message(QWidget *parent, const QString &title, const QString &text,
@@ -38,6 +42,10 @@ public:
     // The two practice boxes, parented to the given widget.
     virtual SourceBoxWidget *makeSourceBox(QWidget *parent) = 0;
     virtual InputBoxWidget *makeInputBox(QWidget *parent) = 0;
+
+    // What the About box reads and starts.
+    virtual Registry &registry() = 0;
+    virtual ProgramLauncher &launcher() = 0;
 };
 
 } // namespace keyvora

@@ -15,6 +15,11 @@ std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick)
     return std::make_unique<QtTicker>(std::move(onTick));
 }
 
+std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick, int intervalMs)
+{
+    return std::make_unique<QtTicker>(std::move(onTick), intervalMs);
+}
+
 void QtPlatform::beep()
 {
     QApplication::beep();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/platform.h"
+#include "shell/registry.h"
 
 namespace keyvora {
 
@@ -8,6 +9,7 @@ namespace keyvora {
 class QtPlatform final : public Platform {
 public:
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) override;
     void beep() override;
     void message(QWidget *parent, const QString &title, const QString &text,
                  Buttons buttons) override;
@@ -16,6 +18,12 @@ public:
     void quit() override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
+    Registry &registry() override { return m_registry; }
+    ProgramLauncher &launcher() override { return m_launcher; }
+
+private:
+    EmptyRegistry m_registry;
+    QtProgramLauncher m_launcher;
 };
 
 } // namespace keyvora

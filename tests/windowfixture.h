@@ -7,8 +7,10 @@
 #include "shell/mainwindows.h"
 #include "shell/platform.h"
 #include "shell/qtplatform.h"
+#include "shell/registry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
@@ -46,6 +48,56 @@ private:
     OpenScript &m_script;
 };
 
+// A registry as a plain user sees it: values can be read, keys cannot be opened for writing.
+class FakeRegistry final : public Registry {
+public:
+    struct Value {
+        std::uint32_t type;
+        QByteArray data;
+    };
+    bool open(Key root, const QString &path, std::uint32_t access, Key &key) override
+    {
+        if (root != HKEY_LOCAL_MACHINE || !keys.contains(path) || (access & ~KEY_READ) != 0)
+            return false;
+        key = Key(keys.keys().indexOf(path) + 1);
+        ++openKeys;
+        return true;
+    }
+    bool query(Key key, const QString &name, int bufferBytes, std::uint32_t &type,
+               QByteArray &data) override
+    {
+        const auto &values = keys[keys.keys().at(int(key) - 1)];
+        if (!values.contains(name) || values[name].data.size() > bufferBytes)
+            return false;
+        type = values[name].type;
+        data = values[name].data;
+        return true;
+    }
+    void close(Key) override { --openKeys; }
+
+    QMap<QString, QMap<QString, Value>> keys;
+    int openKeys = 0;
+};
+
+class FakeLauncher final : public ProgramLauncher {
+public:
+    bool exists(const QString &path) const override { return files.contains(path); }
+    QString findOnPath(const QString &program) const override
+    {
+        return onPath.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
+    }
+    bool startDetached(const QString &path, const QStringList &) override
+    {
+        started.push_back(path);
+        return startWorks;
+    }
+
+    QStringList files;
+    QStringList onPath;
+    QStringList started;
+    bool startWorks = true;
+};
+
 struct Message {
     QString title;
     QString text;
@@ -56,6 +108,10 @@ struct Message {
 class FakePlatform final : public Platform {
 public:
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override
+    {
+        return makeManualTicker(std::move(onTick));
+    }
+    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int) override
     {
         return makeManualTicker(std::move(onTick));
     }
@@ -74,14 +130,19 @@ public:
     {
         modalsShown.push_back(dialog.objectName());
         dialog.setResult(QDialog::Rejected);
+        QWidget *owner = QApplication::activeWindow();
         dialog.show();
         // Access keys reach only the active window.
         dialog.activateWindow();
+        QApplication::setActiveWindow(&dialog);
         if (!QTest::qWaitForWindowActive(&dialog))
             qFatal("a modal window never became active");
         if (whenModal)
             whenModal(dialog);
         dialog.hide();
+        // As on the desktop, the window that opened it is active again.
+        if (owner)
+            QApplication::setActiveWindow(owner);
         return dialog.result();
     }
     SourceBoxWidget *makeSourceBox(QWidget *parent) override
@@ -89,6 +150,8 @@ public:
         return m_real.makeSourceBox(parent);
     }
     InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
+    Registry &registry() override { return fakeRegistry; }
+    ProgramLauncher &launcher() override { return fakeLauncher; }
 
     int beeps = 0;
     int quits = 0;
@@ -96,6 +159,8 @@ public:
     OpenScript open;
     std::function<void(QDialog &)> whenModal;
     QStringList modalsShown;
+    FakeRegistry fakeRegistry;
+    FakeLauncher fakeLauncher;
 
 private:
     QtPlatform m_real;

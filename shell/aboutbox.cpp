@@ -1,0 +1,143 @@
+#include "shell/aboutbox.h"
+
+#include "keyboard/keymodel.h"
+#include "shell/platform.h"
+#include "shell/programidentity.h"
+#include "shell/registry.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace keyvora {
+
+const QStringList kSystemInfoPrograms = {
+    QStringLiteral("hardinfo"),
+    QStringLiteral("kinfocenter"),
+    QStringLiteral("gnome-system-monitor"),
+};
+
+namespace {
+
+QLabel *wrappingLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &launcher,
+                   QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_platform(platform)
+    , m_registry(registry)
+    , m_launcher(launcher)
+    , picIcon(new QLabel(this))
+    , lblTitle(wrappingLabel(this, "lblTitle", {}, twipsRect(1050, 240, 3885, 480)))
+    , lblVersion(new QLabel(this))
+    , lblDescription(wrappingLabel(
+          this, "lblDescription",
+          QStringLiteral("This is a simple typing tutor program. It was made for a computer "
+                         "science course of Velmora."),
+          twipsRect(1050, 1125, 3885, 1170)))
+    , lblDisclaimer(wrappingLabel(
+          this, "lblDisclaimer",
+          QStringLiteral("Warning: this program is protected by its author's copyright. It is "
+                         "free software under the GNU GPL, version 3 or later: you may share "
+                         "and change it under that licence's terms."),
+          twipsRect(255, 2625, 3870, 825)))
+    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
+    , cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this))
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(twips(5730), twips(3555));
+
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(twipsRect(240, 240, 300, 300));
+    picIcon->setPixmap(windowIcon().pixmap(16, 16));
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setGeometry(twipsRect(1050, 780, 3885, 225));
+    lblVersion->setTextFormat(Qt::PlainText);
+
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    cmdOK->setDefault(true);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
+    cmdSysInfo->setAutoDefault(false);
+    setTabOrder(cmdOK, cmdSysInfo);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+
+    Form_Load();
+    cmdOK->setFocus();
+}
+
+void AboutBox::Form_Load()
+{
+    const QString title = ProgramIdentity::title();
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QStringLiteral("Presentation Version %1.%2")
+                            .arg(ProgramIdentity::major)
+                            .arg(ProgramIdentity::minor));
+    lblTitle->setText(title);
+}
+
+// Escape reaches QDialog::reject(), which also closes the box: OK acts as the cancel button.
+void AboutBox::cmdOK_Click()
+{
+    accept();
+}
+
+void AboutBox::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void AboutBox::StartSysInfo()
+{
+    QString path;
+    QString directory;
+    bool found = GetKeyValue(m_registry, Registry::HKEY_LOCAL_MACHINE,
+                             QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                             QStringLiteral("PATH"), path);
+    if (!found && GetKeyValue(m_registry, Registry::HKEY_LOCAL_MACHINE,
+                              QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                              QStringLiteral("MSINFO"), directory)) {
+        path = directory + QStringLiteral("\\MSINFO32.EXE");
+        found = m_launcher.exists(path);
+    }
+    // Without a registry entry, the desktop's own system information programs stand in.
+    for (auto it = kSystemInfoPrograms.cbegin(); !found && it != kSystemInfoPrograms.cend(); ++it) {
+        path = m_launcher.findOnPath(*it);
+        found = !path.isEmpty();
+    }
+    if (found && !path.isEmpty() && m_launcher.startDetached(path, {}))
+        return;
+    m_platform.message(this, ProgramIdentity::title(),
+                       QStringLiteral("System Information Is Unavailable At This Time"),
+                       Platform::Buttons::Ok);
+}
+
+// The etched separator: a grey line with a white one just below it.
+void AboutBox::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    painter.drawLine(twips(90), twips(2445), twips(5654), twips(2445));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(twips(105), twips(2460) + 1, twips(5654), twips(2460) + 1);
+}
+
+} // namespace keyvora

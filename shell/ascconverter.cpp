@@ -1,0 +1,124 @@
+#include "shell/ascconverter.h"
+
+#include "keyboard/designfont.h"
+#include "keyboard/keymodel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <array>
+
+namespace keyvora {
+
+namespace {
+
+// Windows-1252 puts printable characters where Latin-1 has its C1 controls; zero marks the
+// five codes it leaves unassigned.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// The character a key press stands for, as the design's key-press event sees it: control keys
+// give their control codes, and Ctrl with a letter gives 1 to 26 whatever text the desktop
+// attached. Zero: the key produces no character.
+char32_t pressedCharacter(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0; // moves the focus
+    default:
+        break;
+    }
+    if (event.modifiers().testFlag(Qt::ControlModifier) && event.key() >= Qt::Key_A &&
+        event.key() <= Qt::Key_Z)
+        return char32_t(event.key() - Qt::Key_A + 1);
+    const QList<uint> text = event.text().toUcs4();
+    return text.isEmpty() ? 0 : char32_t(text.front());
+}
+
+} // namespace
+
+int characterCode(char32_t character)
+{
+    if (character >= 0x80 && character < 0xA0)
+        return int(character); // a C1 control: Windows-1252 has none, so the code point
+    for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+        if (kCp1252High[i] != 0 && kCp1252High[i] == character)
+            return int(0x80 + i);
+    }
+    return int(character);
+}
+
+AscConverter::AscConverter(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , Label1(new QLabel(QStringLiteral("ASCII code"), this))
+    , Label2(new QLabel(QStringLiteral("Character"), this))
+    , Text1(new QLineEdit(this))
+    , Text2(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("frmAscConverter"));
+    setWindowTitle(QStringLiteral("ASCII Converter"));
+    setFont(designFont(QStringLiteral("Arial"), 8.25));
+    setFixedSize(twips(2175), twips(1470));
+
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twipsRect(240, 120, 855, 255));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(1200, 120, 855, 255));
+
+    QFont boxFont = designFont(QStringLiteral("Arial"), 15.75);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(twipsRect(1200, 480, 735, 495));
+    Text2->setFont(boxFont);
+    boxFont.setBold(true);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(240, 480, 735, 495));
+    Text1->setFont(boxFont);
+    Text1->installEventFilter(this);
+    setTabOrder(Text1, Text2);
+}
+
+// First in the tab order, so the focus starts in the character box at each opening.
+void AscConverter::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Text1->setFocus();
+}
+
+void AscConverter::Text1_KeyPress(char32_t keyAscii)
+{
+    Text1->clear();
+    Text2->clear();
+    Text2->setText(QString::number(characterCode(keyAscii)));
+}
+
+bool AscConverter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != Text1 || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const char32_t character = pressedCharacter(static_cast<const QKeyEvent &>(*event));
+    if (character == 0)
+        return false;
+    Text1_KeyPress(character);
+    if (character < 0x20 || character == 0x7F) {
+        // A control code puts nothing into the emptied box, and Enter or Escape must not
+        // reach the dialog, which would close on them.
+        return true;
+    }
+    Text1->insert(QString::fromUcs4(&character, 1));
+    return true;
+}
+
+} // namespace keyvora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace keyvora {
+
+// The code the converter shows for a character: its Windows-1252 code where that code page
+// has the character, otherwise its Unicode code point, so nothing ever reads as the 63 of a
+// replacement "?".
+int characterCode(char32_t character);
+
+// A tool window that shows the code of every character typed into its left box.
+class AscConverter final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AscConverter(QWidget *parent = nullptr);
+
+    void Text1_KeyPress(char32_t keyAscii);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *Label1;
+    QLabel *Label2;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+};
+
+} // namespace keyvora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "engine/ticker.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QLabel;
+
+namespace keyvora {
+
+class Platform;
+class SvgPicture;
+
+// The start-up window. It gives way once, to whatever the caller starts, on the first of its
+// timer, a character key or a click on the free area of its frame.
+class Splash final : public QWidget {
+    Q_OBJECT
+
+public:
+    Splash(Platform &platform, std::function<void()> onLeave, QWidget *parent = nullptr);
+
+    static constexpr int kShownMs = 2000;
+
+    void tmrSplash_Timer();
+    void Frame1_Click();
+    void Form_KeyPress(char32_t keyAscii);
+    bool hasLeft() const { return m_left; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void leave();
+
+    std::function<void()> m_onLeave;
+    bool m_left = false;
+    std::unique_ptr<Ticker> tmrSplash;
+    QFrame *Frame1;
+    SvgPicture *imgLogo;
+    QLabel *lblCompanyProduct;
+    QLabel *lblProductName;
+    QLabel *lblPlatform;
+    QLabel *lblVersion;
+    QLabel *lblDate;
+    QLabel *lblCompany;
+};
+
+} // namespace keyvora

@@ -1,0 +1,292 @@
+#include "rows.h"
+#include "windowfixture.h"
+
+#include "shell/aboutbox.h"
+#include "shell/splash.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace keyvora;
+using namespace keyvora::test;
+
+namespace {
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+// "\b" Backspace, "\r" Enter, "\x1b" Escape, "⇧" Shift alone, "^x" Ctrl with x, "|" moves to the
+// other box; every other character is typed as itself.
+void typeInto(QLineEdit *characterBox, QLineEdit *codeBox, const QString &keys)
+{
+    QLineEdit *box = characterBox;
+    const QList<uint> points = keys.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const char32_t c = points[i];
+        if (c == U'|') {
+            box = box == characterBox ? codeBox : characterBox;
+            box->setFocus();
+        } else if (c == U'\b') {
+            QTest::keyClick(box, Qt::Key_Backspace);
+        } else if (c == U'\r') {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (c == U'\x1b') {
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (c == U'⇧') {
+            QTest::keyClick(box, Qt::Key_Shift, Qt::ShiftModifier);
+        } else if (c == U'^') {
+            QTest::keyClick(box, char(points[++i]), Qt::ControlModifier);
+        } else if (c < 128) {
+            QTest::keyClick(box, char(c));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+QByteArray withZero(const char *text)
+{
+    return QByteArray(text, qsizetype(qstrlen(text) + 1));
+}
+
+} // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void converterKeys_data()
+    {
+        columns<QString, QString, QString>({"keys", "character", "code"});
+        row("the last of two letters", "Ab", "b", "98");
+        row("space", " ", " ", "32");
+        row("Backspace shows 8, box empty", "a\b", "", "8");
+        row("Enter 13, window stays", "\r", "", "13");
+        row("Escape 27, window stays", "\x1b", "", "27");
+        row("Ctrl with a letter", "^a", "", "1");
+        row("Ctrl with the last letter", "x^z", "", "26");
+        row("Shift alone changes nothing", "q⇧", "q", "113");
+        row("code box text stays", "A|xy", "A", "65xy");
+        row("next key clears code box", "A|xy|B", "B", "66");
+        row("Windows-1252 letter", "é", "é", "233");
+        row("Windows-1252 quote", "“", "“", "147");
+        row("euro sign", "€", "€", "128");
+        row("outside Windows-1252: code point", "Ł", "Ł", "321");
+        row("outside the 16-bit range", "😀", "😀", "128512");
+    }
+    void converterKeys()
+    {
+        QFETCH(QString, keys);
+        WindowFixture f;
+        bool stayedOpen = false;
+        QString character, code;
+        f.platform.whenModal = [&](QDialog &dialog) {
+            auto *characterBox = dialog.findChild<QLineEdit *>(QStringLiteral("Text1"));
+            auto *codeBox = dialog.findChild<QLineEdit *>(QStringLiteral("Text2"));
+            QVERIFY(characterBox->hasFocus());
+            QVERIFY(characterBox->text().isEmpty() && codeBox->text().isEmpty());
+            typeInto(characterBox, codeBox, keys);
+            stayedOpen = dialog.isVisible();
+            character = characterBox->text();
+            code = codeBox->text();
+        };
+        QTest::keyClick(f.rtbInput, Qt::Key_F9);
+        QCOMPARE(f.platform.modalsShown, QStringList{"frmAscConverter"});
+        QVERIFY(stayedOpen);
+        QTEST(character, "character");
+        QTEST(code, "code");
+        QCOMPARE(focused(), f.rtbInput);
+    }
+
+    void systemInfo_data()
+    {
+        columns<QByteArray, quint32, QByteArray, bool, QStringList, bool, QString>(
+            {"pathValue", "pathType", "directory", "msinfoThere", "onPath", "startWorks",
+             "started"});
+        const QStringList none;
+        row("first value with its zero", withZero("C:\\Tools\\msinfo.exe"), 1u, QByteArray(), false,
+            none, true, "C:\\Tools\\msinfo.exe");
+        row("first value without zero", QByteArray("C:\\msinfo"), 1u, QByteArray(), false, none,
+            true, "C:\\msinfo");
+        row("first value of type DWORD", QByteArray("\x01\x02\x0a\x30", 4), 4u, QByteArray(), false,
+            none, true, "&h30A21");
+        row("first value of another type: message", withZero("C:\\x"), 7u, QByteArray(), false,
+            none, true, "");
+        row("second value with the program", QByteArray(), 1u, withZero("C:\\Shared"), true, none,
+            true, "C:\\Shared\\MSINFO32.EXE");
+        row("second value without the program: message", QByteArray(), 1u, withZero("C:\\Shared"),
+            false, none, true, "");
+        row("no registry, first installed program", QByteArray(), 1u, QByteArray(), false,
+            QStringList{"gnome-system-monitor", "kinfocenter"}, true, "/usr/bin/kinfocenter");
+        row("no registry, nothing installed: message", QByteArray(), 1u, QByteArray(), false, none,
+            true, "");
+        row("start fails: message", QByteArray(), 1u, QByteArray(), false, QStringList{"hardinfo"},
+            false, "");
+    }
+    void systemInfo()
+    {
+        QFETCH(QByteArray, pathValue);
+        QFETCH(quint32, pathType);
+        QFETCH(QByteArray, directory);
+        QFETCH(bool, msinfoThere);
+        QFETCH(QString, started);
+        WindowFixture f;
+        FakeRegistry &registry = f.platform.fakeRegistry;
+        if (!pathValue.isNull())
+            registry.keys[QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO")]
+                         [QStringLiteral("PATH")] = {pathType, pathValue};
+        if (!directory.isNull())
+            registry.keys[QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location")]
+                         [QStringLiteral("MSINFO")] = {Registry::REG_SZ, directory};
+        if (msinfoThere)
+            f.platform.fakeLauncher.files = {QStringLiteral("C:\\Shared\\MSINFO32.EXE")};
+        QFETCH(QStringList, onPath);
+        QFETCH(bool, startWorks);
+        f.platform.fakeLauncher.onPath = onPath;
+        f.platform.fakeLauncher.startWorks = startWorks;
+        bool openAfter = false;
+        f.platform.whenModal = [&](QDialog &dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")),
+                              Qt::LeftButton);
+            openAfter = dialog.isVisible();
+        };
+        f.action("mnuHelpAbout")->trigger();
+        QCOMPARE(f.platform.modalsShown, QStringList{"frmAbout"});
+        QVERIFY(openAfter);
+        QCOMPARE(registry.openKeys, 0);
+        const QStringList &tried = f.platform.fakeLauncher.started;
+        if (started.isEmpty()) {
+            QCOMPARE(f.platform.messages.size(), std::size_t(1));
+            QCOMPARE(f.platform.messages[0].text,
+                     QStringLiteral("System Information Is Unavailable At This Time"));
+            QCOMPARE(f.platform.messages[0].title, QStringLiteral("Keyvora"));
+            QVERIFY(tried.isEmpty() || !startWorks);
+        } else {
+            QCOMPARE(tried, QStringList{started});
+            QVERIFY(f.platform.messages.empty());
+        }
+    }
+
+    void aboutCloses_data()
+    {
+        columns<int>({"key"});
+        row("Enter", int(Qt::Key_Return));
+        row("Escape", int(Qt::Key_Escape));
+        row("OK clicked", 0);
+    }
+    void aboutCloses()
+    {
+        QFETCH(int, key);
+        WindowFixture f;
+        bool closed = false;
+        QString caption, version;
+        f.platform.whenModal = [&](QDialog &dialog) {
+            caption = dialog.windowTitle();
+            version = dialog.findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
+            if (key == 0)
+                QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
+            else
+                QTest::keyClick(focused(), Qt::Key(key));
+            closed = !dialog.isVisible();
+        };
+        f.action("mnuHelpAbout")->trigger();
+        QVERIFY(closed);
+        QCOMPARE(caption, QStringLiteral("About Keyvora"));
+        QCOMPARE(version, QStringLiteral("Presentation Version 0.5"));
+        QCOMPARE(focused(), f.rtbInput);
+    }
+
+    // The real launcher: a program found on PATH is started with an argument vector and an
+    // environment of PATH alone; with nothing on PATH the learner gets the message.
+    void realLauncher()
+    {
+        QTemporaryDir dir;
+        const QString seen = dir.filePath(QStringLiteral("seen"));
+        QFile program(dir.filePath(QStringLiteral("hardinfo")));
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.write(QStringLiteral("#!/bin/sh\n/usr/bin/env > '%1.part'\necho \"$#\" >> "
+                                     "'%1.part'\n/bin/mv '%1.part' '%1'\n")
+                          .arg(seen)
+                          .toLocal8Bit());
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("KEYVORA_NOT_FOR_CHILDREN", "secret");
+        FakePlatform platform;
+        EmptyRegistry registry;
+        QtProgramLauncher launcher;
+        AboutBox about(platform, registry, launcher);
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        about.StartSysInfo();
+        qputenv("PATH", "");
+        about.StartSysInfo();
+        qputenv("PATH", oldPath);
+        qunsetenv("KEYVORA_NOT_FOR_CHILDREN");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(seen), 10000);
+        QFile output(seen);
+        QVERIFY(output.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLocal8Bit(output.readAll());
+        QVERIFY(text.contains(QStringLiteral("PATH=") + dir.path()));
+        QVERIFY(!text.contains(QStringLiteral("KEYVORA_NOT_FOR_CHILDREN")));
+        QVERIFY(text.endsWith(QStringLiteral("\n0\n")));
+        QCOMPARE(platform.messages.size(), std::size_t(1));
+    }
+
+    // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,
+    // l: a click on a label, g: a click on the logo.
+    void splashLeavesOnce_data()
+    {
+        columns<QString, int>({"events", "leaves"});
+        row("timer", "t", 1);
+        row("key", "k", 1);
+        row("frame click", "c", 1);
+        row("Shift alone", "s", 0);
+        row("label click", "l", 0);
+        row("logo click", "g", 0);
+        row("timer, key, click", "tkc", 1);
+        row("key, click, timer", "kct", 1);
+        row("click, timer, key", "ctk", 1);
+        row("Shift and label, then timer", "slgt", 1);
+        row("click, key, timer twice", "cktt", 1);
+    }
+    void splashLeavesOnce()
+    {
+        QFETCH(QString, events);
+        FakePlatform platform;
+        int left = 0;
+        Splash splash(platform, [&left] { ++left; });
+        splash.show();
+        splash.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&splash));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(),
+                 QStringLiteral("Keyvora"));
+        auto *frame = splash.findChild<QWidget *>(QStringLiteral("Frame1"));
+        const QPoint freeArea(frame->width() / 2, frame->height() - 4);
+        for (QChar event : events) {
+            if (event == u't')
+                splash.tmrSplash_Timer();
+            else if (event == u'k')
+                QTest::keyClick(&splash, Qt::Key_Space);
+            else if (event == u's')
+                QTest::keyClick(&splash, Qt::Key_Shift, Qt::ShiftModifier);
+            else if (event == u'c')
+                QTest::mouseClick(frame, Qt::LeftButton, {}, freeArea);
+            else
+                QTest::mouseClick(splash.findChild<QWidget *>(event == u'l'
+                                                                  ? QStringLiteral("lblPlatform")
+                                                                  : QStringLiteral("imgLogo")),
+                                  Qt::LeftButton);
+        }
+        QTEST(left, "leaves");
+        QCOMPARE(splash.isVisible(), left == 0);
+    }
+};
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "tst_secondarywindows.moc"
