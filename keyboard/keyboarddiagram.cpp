@@ -1,5 +1,6 @@
 #include "keyboard/keyboarddiagram.h"
 
+#include "keyboard/designfont.h"
 #include "keyboard/svgpicture.h"
 
 namespace keyvora {
@@ -18,7 +19,9 @@ QRect toPixels(const TwipRect &rect)
 
 QFont toFont(FontSpec design)
 {
-    QFont font(QString::fromLatin1(design.family.data(), qsizetype(design.family.size())));
+    QFont font;
+    font.setFamilies(
+        designFamilies(QString::fromLatin1(design.family.data(), qsizetype(design.family.size()))));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
     font.setPixelSize(fontPixelSize(design));
