@@ -1,5 +1,6 @@
 #include "keyboard/keyboarddiagram.h"
 
+#include "keyboard/designfont.h"
 #include "keyboard/svgpicture.h"
 
 namespace keyvora {
@@ -13,7 +14,9 @@ QColor toColor(Rgb rgb)
 
 QFont toFont(FontSpec design)
 {
-    QFont font(QString::fromLatin1(design.family.data(), qsizetype(design.family.size())));
+    QFont font;
+    font.setFamilies(
+        designFamilies(QString::fromLatin1(design.family.data(), qsizetype(design.family.size()))));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Normal);
     font.setPixelSize(fontPixelSize(design));

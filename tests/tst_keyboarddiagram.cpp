@@ -1,8 +1,10 @@
 #include "rows.h"
 
+#include "keyboard/designfont.h"
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/svgpicture.h"
 
+#include <QFontInfo>
 #include <QImage>
 
 using namespace keyvora;
@@ -28,6 +30,37 @@ Fills fills(std::initializer_list<int> indices, const QColor &colour, Fills more
 class TestKeyboardDiagram : public QObject {
     Q_OBJECT
 private slots:
+    // Resolved by fontconfig against what is installed, so a face the set-up or the package
+    // forgot shows here as its fallback.
+    void designFamiliesResolveToInstalledFaces_data()
+    {
+        columns<QString, QString>({"family", "face"});
+        row("Arial: its metric twin", u"Arial"_qs, u"Liberation Sans"_qs);
+        row("Times New Roman: its metric twin", u"Times New Roman"_qs, u"Liberation Serif"_qs);
+        row("Palatino Linotype: the URW Palatino", u"Palatino Linotype"_qs, u"P052"_qs);
+        row("Verdana: the wide DejaVu", u"Verdana"_qs, u"DejaVu Sans"_qs);
+        row("MS Sans Serif: a plain sans", u"MS Sans Serif"_qs, u"Liberation Sans"_qs);
+        row("Copperplate Gothic Light: a plain sans", u"Copperplate Gothic Light"_qs,
+            u"Liberation Sans"_qs);
+        row("a family the design does not name: a sans", u"Wingdings"_qs, u"Liberation Sans"_qs);
+    }
+    void designFamiliesResolveToInstalledFaces()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, face);
+        // Qt adds the foundry, "P052 [UKWN]", where two packages ship one family.
+        QCOMPARE(QFontInfo(designFont(family, 12)).family().section(u" ["_qs, 0, 0), face);
+    }
+
+    void keyCaptionsUseTheMappedFaces()
+    {
+        for (const DiagramWindow window : {DiagramWindow::Main, DiagramWindow::LeftRight}) {
+            KeyboardDiagram diagram(window);
+            QCOMPARE(QFontInfo(diagram.font()).family(), u"Liberation Sans"_qs);
+            QCOMPARE(QFontInfo(diagram.lblKey('A')->font()).family(), u"Liberation Sans"_qs);
+        }
+    }
+
     void lblKeyHasMembersOnlyAtCharacterCodes()
     {
         QList<int> members = {8, 9, 13, 32, 39, 44, 45, 46, 47, 59, 61, 91, 92, 93, 96};
