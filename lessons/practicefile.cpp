@@ -142,9 +142,9 @@ QString decodePracticeBytes(const QByteArray &bytes)
     return decodeWindows1252(s, n);
 }
 
-PracticeFile readPracticeFile(const QString &path)
+FileBytes readRegularFile(const QString &path, qint64 maxBytes)
 {
-    PracticeFile result;
+    FileBytes result;
     const QByteArray name = QFile::encodeName(path);
     // Opening some devices has side effects (a serial line raises its control lines), so
     // they are refused before opening; fstat below closes the gap to the actual read.
@@ -155,14 +155,14 @@ PracticeFile readPracticeFile(const QString &path)
     const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return result;
-    if (info.st_size > kMaxPracticeFileBytes) {
+    if (info.st_size > maxBytes) {
         result.status = PracticeFile::Status::TooLarge;
         return result;
     }
 
     // The reported size is only a hint: /proc files report 0 and a file may grow while it is
     // read. Reading stops one byte past the limit, which is enough to refuse it.
-    constexpr qsizetype cap = kMaxPracticeFileBytes + 1;
+    const qsizetype cap = maxBytes + 1;
     QByteArray bytes(qMin<qsizetype>(info.st_size + 1, cap), Qt::Uninitialized);
     qsizetype total = 0;
     while (total < cap) {
@@ -177,13 +177,23 @@ PracticeFile readPracticeFile(const QString &path)
             break;
         total += got;
     }
-    if (total > kMaxPracticeFileBytes) {
+    if (total > maxBytes) {
         result.status = PracticeFile::Status::TooLarge;
         return result;
     }
     bytes.truncate(total);
     result.status = PracticeFile::Status::Loaded;
-    result.text = decodePracticeBytes(bytes);
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+PracticeFile readPracticeFile(const QString &path)
+{
+    FileBytes file = readRegularFile(path, kMaxPracticeFileBytes);
+    PracticeFile result;
+    result.status = file.status;
+    if (file.status == PracticeFile::Status::Loaded)
+        result.text = decodePracticeBytes(file.bytes);
     return result;
 }
 

@@ -13,6 +13,15 @@ struct PracticeFile {
     QString text; // the decoded text when Loaded
 };
 
+// The bytes of a regular file of at most maxBytes. Anything that is not a readable regular
+// file (a folder, a pipe, a device, a dangling or looping link) is Unreadable; nothing here
+// blocks.
+struct FileBytes {
+    PracticeFile::Status status = PracticeFile::Status::Unreadable;
+    QByteArray bytes; // when Loaded
+};
+FileBytes readRegularFile(const QString &path, qint64 maxBytes);
+
 // Reads a regular file of at most kMaxPracticeFileBytes whole and decodes it. Anything that
 // is not a readable regular file (a folder, a pipe, a device, a dangling or looping link)
 // is Unreadable; nothing here blocks.
