@@ -13,7 +13,8 @@ endfunction()
 
 set(share ${PREFIX}/share)
 foreach(file bin/keyvora share/man/man1/keyvora.1.gz share/doc/keyvora/copyright
-             share/doc/keyvora/changelog.gz share/icons/hicolor/scalable/apps/${ID}.svg)
+             share/doc/keyvora/changelog.gz share/icons/hicolor/scalable/apps/${ID}.svg
+             share/keyvora/USERMANUAL.hlp share/keyvora/USERMANUAL_BM.hlp)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()

@@ -28,6 +28,7 @@ namespace keyvora {
 
 namespace {
 
+constexpr int kHelpKeywordLookup = 0x0101;
 const QString kPracticeFileFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
 
 enum class Check { None, On, Off, English, Malay };
@@ -77,7 +78,8 @@ const MenuItem kMenu[] = {
     {"mnuToolsAsc", "mnuTools", Text::MnuToolsAsc, Qt::Key_F9, Check::None,
      &MainWindow::mnuToolsAsc_Click},
     {"mnuHelp", nullptr, Text::MnuHelp, 0, Check::None, nullptr},
-    {"mnuHelpContents", "mnuHelp", Text::MnuHelpContents, Qt::Key_F1, Check::None, nullptr},
+    {"mnuHelpContents", "mnuHelp", Text::MnuHelpContents, Qt::Key_F1, Check::None,
+     &MainWindow::mnuHelpContents_Click},
     {"mnuHelpAbout", "mnuHelp", Text::MnuHelpAbout, 0, Check::None,
      &MainWindow::mnuHelpAbout_Click},
 };
@@ -368,6 +370,15 @@ void MainWindow::mnuToolsAsc_Click()
 {
     AscConverter converter(this);
     showModal(converter);
+}
+
+// The Malay window opens the manual too, in Malay.
+void MainWindow::mnuHelpContents_Click()
+{
+    cmDlg->setHelpFile(caption(Text::HelpFile));
+    cmDlg->setHelpKey(QString());
+    cmDlg->setHelpCommand(kHelpKeywordLookup);
+    cmDlg->showHelp();
 }
 
 void MainWindow::mnuHelpAbout_Click()

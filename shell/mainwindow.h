@@ -60,6 +60,7 @@ public:
     void mnuSetLangEng_Click();
     void mnuSetLangBM_Click();
     void mnuToolsAsc_Click();
+    void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
     void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }

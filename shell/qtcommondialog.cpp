@@ -1,6 +1,10 @@
 #include "shell/qtcommondialog.h"
 
+#include "shell/helpwindow.h"
+
+#include <QApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 
 namespace keyvora {
 
@@ -45,9 +49,34 @@ bool QtCommonDialog::showOpen()
     return true;
 }
 
+QtCommonDialog::~QtCommonDialog()
+{
+    delete m_help.data();
+}
+
+// The keyword is always empty and the command always the keyword lookup, and an empty
+// keyword opens the manual at its index; the file's name says which language it is in.
 void QtCommonDialog::showHelp()
 {
-    // The help viewer arrives later.
+    const Language language =
+        helpFile() == text(Language::Malay, Text::HelpFile) ? Language::Malay : Language::English;
+    if (!m_help) {
+        m_help = new HelpWindow(findHelpManual(helpFile(), helpFolders(), language), language);
+        QObject::connect(m_help, &HelpWindow::closed, [] {
+            // Back to typing: the shown main window takes the keyboard again.
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+                    window->activateWindow();
+            }
+        });
+        if (m_parent)
+            m_help->placeBeside(*m_parent->window());
+    } else {
+        m_help->browser().showIndex();
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 } // namespace keyvora

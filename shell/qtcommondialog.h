@@ -9,6 +9,10 @@
 class QFileDialog;
 
 namespace keyvora {
+class HelpWindow;
+}
+
+namespace keyvora {
 
 // Turns "description|pattern|description|pattern" into Qt name filters. The description is
 // kept as written, parentheses and all; the pattern follows in parentheses of its own,
@@ -19,6 +23,7 @@ QStringList qtNameFilters(const QString &filter);
 class QtCommonDialog final : public CommonDialog {
 public:
     explicit QtCommonDialog(QWidget *parent);
+    ~QtCommonDialog() override;
 
     bool showOpen() override;
     void showHelp() override;
@@ -28,6 +33,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+    QPointer<HelpWindow> m_help;
 };
 
 } // namespace keyvora

@@ -66,6 +66,23 @@ constexpr std::array kRows{
     Row{Text::MnuHelp, u"&Help", u"&Bantu"},
     Row{Text::MnuHelpContents, u"&Contents", u"&Kandungan"},
     Row{Text::MnuHelpAbout, u"&About", u"&Mengenai Program"},
+
+    Row{Text::HelpFile, u"USERMANUAL.hlp", u"USERMANUAL_BM.hlp"},
+    Row{Text::HelpCaption, u"Keyvora Help", u"Bantuan Keyvora"},
+    Row{Text::HelpBack, u"Back", u"Kembali"},
+    Row{Text::HelpForward, u"Forward", u"Maju"},
+    Row{Text::HelpContents, u"Contents", u"Kandungan"},
+    Row{Text::HelpFind, u"&Find: ", u"&Cari: "},
+    Row{Text::HelpTopics, u"Topics", u"Topik"},
+    Row{Text::HelpRefused, u"The manual file %1 was not used: %2.",
+        u"Fail manual %1 tidak digunakan: %2."},
+    Row{Text::HelpNotAFile, u"it is not a file that can be read",
+        u"ia bukan fail yang boleh dibaca"},
+    Row{Text::HelpTooLarge, u"it is larger than 1 MiB", u"saiznya melebihi 1 MiB"},
+    Row{Text::HelpNotText, u"it is not UTF-8 text", u"ia bukan teks UTF-8"},
+    Row{Text::HelpMissing, u"no copy of it was found", u"tiada salinannya ditemui"},
+    Row{Text::HelpBuiltIn, u"This is the copy built into Keyvora.",
+        u"Ini salinan yang terbina dalam Keyvora."},
 };
 
 constexpr bool rowsInEnumOrder()

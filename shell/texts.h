@@ -58,6 +58,20 @@ enum class Text {
     MnuHelpContents,
     MnuHelpAbout,
 
+    HelpFile,
+    HelpCaption,
+    HelpBack,
+    HelpForward,
+    HelpContents,
+    HelpFind,
+    HelpTopics,
+    HelpRefused,
+    HelpNotAFile,
+    HelpTooLarge,
+    HelpNotText,
+    HelpMissing,
+    HelpBuiltIn,
+
     Count // not a text: the number of them
 };
 

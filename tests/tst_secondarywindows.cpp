@@ -2,6 +2,8 @@
 #include "windowfixture.h"
 
 #include "shell/aboutbox.h"
+#include "shell/helpwindow.h"
+#include "shell/qtcommondialog.h"
 #include "shell/splash.h"
 
 #include <QApplication>
@@ -9,6 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <sys/stat.h>
 
 using namespace keyvora;
 using namespace keyvora::test;
@@ -53,6 +58,21 @@ void typeInto(QLineEdit *characterBox, QLineEdit *codeBox, const QString &keys)
 QByteArray withZero(const char *text)
 {
     return QByteArray(text, qsizetype(qstrlen(text) + 1));
+}
+
+const QString kManual =
+    QStringLiteral("# Manual\n\nIntro.\n\n## Starting\n\nSee [the figures](#figures-and-speed), "
+                   "[away](https://example.com/) and [lost](#no-such-topic).\n\n"
+                   "```\n## not a topic\n```\n\n## Figures and speed\n\nSpeed in words.\n\n"
+                   "## Keys\n\nThe speed of keys.\n");
+
+// Clicks the link whose text is shown, where it is shown.
+void clickLink(QTextBrowser &browser, const QString &linkText)
+{
+    QTextCursor cursor = browser.document()->find(linkText);
+    QVERIFY2(!cursor.isNull(), qPrintable(linkText));
+    cursor.setPosition(cursor.selectionStart() + 1);
+    QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(cursor).center());
 }
 
 } // namespace
@@ -236,6 +256,133 @@ private slots:
         QVERIFY(!text.contains(QStringLiteral("KEYVORA_NOT_FOR_CHILDREN")));
         QVERIFY(text.endsWith(QStringLiteral("\n0\n")));
         QCOMPARE(platform.messages.size(), std::size_t(1));
+    }
+
+    // Each folder holds the manual or something hostile under its name: "m" the manual, "-"
+    // nothing, "f" a FIFO, "h" a huge file, "b" binary bytes, "d" a folder.
+    void helpSearchOrder_data()
+    {
+        columns<QString, QString, int>({"folders", "usedFrom", "refused"});
+        row("the current folder first", "mmm", "0", 0);
+        row("beside the program next", "-mm", "1", 0);
+        row("the data folder last", "--m", "2", 0);
+        row("nothing anywhere: the built-in copy", "---", "built-in", 0);
+        row("a FIFO passed over", "fm-", "1", 1);
+        row("a huge file passed over", "h--", "built-in", 1);
+        row("binary bytes passed over", "-bm", "2", 1);
+        row("a folder of that name passed over", "dbf", "built-in", 3);
+    }
+    void helpSearchOrder()
+    {
+        QFETCH(QString, folders);
+        QTemporaryDir root;
+        QStringList paths;
+        const QString name = QStringLiteral("USERMANUAL.hlp");
+        for (int i = 0; i < folders.size(); ++i) {
+            paths << root.filePath(QString::number(i));
+            QVERIFY(QDir().mkpath(paths.back()));
+            const QString file = QDir(paths.back()).filePath(name);
+            QFile out(file);
+            const QChar kind = folders[i];
+            if (kind == u'f')
+                QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+            else if (kind == u'd')
+                QVERIFY(QDir().mkpath(file));
+            else if (kind == u'm' || kind == u'b' || kind == u'h')
+                QVERIFY(out.open(QIODevice::WriteOnly));
+            if (kind == u'm')
+                out.write(QStringLiteral("# From %1\n\n## Topic\n").arg(i).toUtf8());
+            else if (kind == u'b')
+                out.write(QByteArray("# PNG\0\x01\x02", 9));
+            else if (kind == u'h')
+                QVERIFY(out.resize(kMaxHelpFileBytes + 1));
+        }
+        // A name with folders in it still names a file in the folders searched.
+        const FoundManual found =
+            findHelpManual(QStringLiteral("../../") + name, paths, Language::English);
+        QFETCH(QString, usedFrom);
+        const bool builtIn = usedFrom == u"built-in";
+        QCOMPARE(found.path, builtIn ? QStringLiteral(":/manual/") + name
+                                     : QDir(paths[usedFrom.toInt()]).filePath(name));
+        if (!builtIn)
+            QCOMPARE(HelpManual::parse(found.markdown).title, QStringLiteral("From ") + usedFrom);
+        else
+            QVERIFY(!HelpManual::parse(found.markdown).topics.empty());
+        QTEST(int(found.problems.count(u'\n')), "refused");
+    }
+
+    // Steps: "link text" clicks a link, "<" Back, ">" Forward, "/word" finds, "?word" finds
+    // backward, "^" Contents; after each, the topic shown ("" for the index).
+    void helpWindow_data()
+    {
+        columns<QStringList, QStringList>({"steps", "shown"});
+        const auto list = [](const char *items) { return QString::fromUtf8(items).split(u'|'); };
+        row("index lists the topics, a link opens one", list("Starting|the figures"),
+            list("starting|figures-and-speed"));
+        row("links out or to no topic go nowhere", list("Starting|away|lost"),
+            list("starting|starting|starting"));
+        row("back and forward", list("Starting|the figures|<|<|>"),
+            list("starting|figures-and-speed|starting||starting"));
+        row("find moves on to the topic that has it", list("/speed|/speed|/speed|/speed"),
+            list("|figures-and-speed|figures-and-speed|keys"));
+        row("find backward wraps round", list("Keys|?words"), list("keys|figures-and-speed"));
+        row("contents from a topic", list("Keys|^"), list("keys|"));
+    }
+    void helpWindow()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shown);
+        HelpWindow help(FoundManual{kManual, QStringLiteral("/x/USERMANUAL.hlp"), {}},
+                        Language::English);
+        help.show();
+        help.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        HelpBrowser &browser = help.browser();
+        QCOMPARE(browser.manual().topics.size(), std::size_t(3));
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QString &step = steps[i];
+            if (step == u"<")
+                QTest::keyClick(&browser, Qt::Key_Left, Qt::AltModifier);
+            else if (step == u">")
+                QTest::keyClick(&browser, Qt::Key_Right, Qt::AltModifier);
+            else if (step == u"^")
+                QTest::keyClick(&browser, Qt::Key_Home, Qt::AltModifier);
+            else if (step.startsWith(u'/') || step.startsWith(u'?'))
+                QVERIFY(help.find(step.mid(1), step.startsWith(u'?')));
+            else
+                clickLink(browser, step);
+            QCOMPARE(browser.shownTopic(), shown[i]);
+        }
+    }
+
+    // The Malay window asks for the Malay manual; either way, the keyword is empty and the
+    // command the keyword lookup.
+    void helpContents()
+    {
+        WindowFixture f;
+        QTest::keyClick(f.rtbInput, Qt::Key_F1);
+        WindowView malay = f.malay();
+        malay.action("mnuHelpContents")->trigger();
+        QCOMPARE(f.platform.open.seenHelp,
+                 QStringList({"USERMANUAL.hlp||257", "USERMANUAL_BM.hlp||257"}));
+    }
+
+    void helpClosesToTheInputBox()
+    {
+        WindowFixture f;
+        QtCommonDialog dialog(&f.window);
+        dialog.setHelpFile(text(Language::Malay, Text::HelpFile));
+        dialog.showHelp();
+        HelpWindow *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            help = help ? help : qobject_cast<HelpWindow *>(window);
+        QVERIFY(help && QTest::qWaitForWindowActive(help));
+        QCOMPARE(help->windowTitle(), QStringLiteral("Bantuan Keyvora"));
+        QPointer<HelpWindow> gone(help);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(gone.isNull() || !gone->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QCOMPARE(focused(), f.rtbInput);
     }
 
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,

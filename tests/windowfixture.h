@@ -23,6 +23,7 @@ struct OpenScript {
     std::function<void()> whenChosen; // runs as the dialog closes on a chosen file
     QString seenFilter;
     bool seenCancelError = false;
+    QStringList seenHelp; // file, keyword and command of each help request
 };
 
 class FakeCommonDialog final : public CommonDialog {
@@ -42,7 +43,11 @@ public:
             m_script.whenChosen();
         return true;
     }
-    void showHelp() override {}
+    void showHelp() override
+    {
+        m_script.seenHelp
+            << QStringLiteral("%1|%2|%3").arg(helpFile(), helpKey()).arg(helpCommand());
+    }
 
 private:
     OpenScript &m_script;
