@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringEncoder>
@@ -267,6 +268,40 @@ private:
             .arg(starts ? QStringLiteral("drill row %1").arg(row) : QStringLiteral("left"));
     }
 
+    // The converter or the About box over the window shown, a few letters typed into it while
+    // the clocks may tick behind it; the practice is left as it was, the focus back in it.
+    QString secondaryWindow()
+    {
+        const bool converter = chance(0.5);
+        const int letters = pick(4);
+        f.platform.whenModal = [&](QDialog &dialog) {
+            for (int i = 0; i < letters; ++i) {
+                if (chance(0.5))
+                    tick();
+                const char letter = char('a' + pick(26));
+                QTest::keyClick(QApplication::focusWidget(), letter);
+                auto *code = dialog.findChild<QLineEdit *>(u"Text2"_qs);
+                if (code && code->text() != QString::number(int(letter)))
+                    m_failure = "the converter showed the wrong code";
+            }
+            if (converter)
+                dialog.close();
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        };
+        if (converter)
+            click(u"F9"_qs);
+        else
+            v().action("mnuHelpAbout")->trigger();
+        f.platform.whenModal = nullptr;
+        if (QApplication::focusWidget() != v().rtbInput)
+            m_failure = "the focus did not come back to the input box";
+        m_inputSame = true;
+        return QStringLiteral("%1 with %2 letters")
+            .arg(converter ? "converter" : "About")
+            .arg(letters);
+    }
+
     // By menu or key, either language from either window: the window's own one does nothing.
     QString switchLanguage()
     {
@@ -364,6 +399,8 @@ private:
             return switchLanguage();
         if (roll < 822)
             return tutorial();
+        if (roll < 832)
+            return secondaryWindow();
         return tick();
     }
 
