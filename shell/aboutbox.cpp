@@ -52,9 +52,9 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
           twipsRect(1050, 1125, 3885, 1170)))
     , lblDisclaimer(wrappingLabel(
           this, "lblDisclaimer",
-          QStringLiteral("Warning: this program is protected by its author's copyright. It is "
-                         "free software under the GNU GPL, version 3 or later: you may share "
-                         "and change it under that licence's terms."),
+          QStringLiteral(
+              "Warning: this program is protected by its author's copyright. You may share "
+              "and change it freely under the GNU GPL, version 3 or later."),
           twipsRect(255, 2625, 3870, 825)))
     , cmdOK(new QPushButton(QStringLiteral("OK"), this))
     , cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this))
