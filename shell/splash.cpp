@@ -10,6 +10,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
+
+#include <utility>
 
 namespace keyvora {
 
@@ -118,6 +121,14 @@ void Splash::leave()
     hide();
     if (m_onLeave)
         m_onLeave();
+}
+
+void Splash::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Queued, so the first frame reaches the screen before the work starts.
+    if (m_onShown)
+        QTimer::singleShot(0, this, std::exchange(m_onShown, nullptr));
 }
 
 void Splash::keyPressEvent(QKeyEvent *event)

@@ -29,9 +29,12 @@ public:
     void Frame1_Click();
     void Form_KeyPress(char32_t keyAscii);
     bool hasLeft() const { return m_left; }
+    // Runs once, right after the splash is first on screen: the time to prepare what follows.
+    void whenShown(std::function<void()> onShown) { m_onShown = std::move(onShown); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -39,6 +42,7 @@ private:
     void leave();
 
     std::function<void()> m_onLeave;
+    std::function<void()> m_onShown;
     bool m_left = false;
     std::unique_ptr<Ticker> tmrSplash;
     QFrame *Frame1;
