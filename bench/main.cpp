@@ -11,6 +11,7 @@
 #include "shell/boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
+#include "shell/qtplatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -435,6 +436,35 @@ void tutorials(benchmark::State &state)
     }
 }
 
+// Right keys and mistakes in turn, each until painted; a mistake rings the real bell.
+void beeps(benchmark::State &state)
+{
+    QtPlatform desktop;
+    for ([[maybe_unused]] auto _ : state) {
+        BenchWindow w(Boxes::Ours, Clocks::Manual);
+        w.platform().onBeep = [&desktop] { desktop.beep(); };
+        w.open(practiceFile(KB));
+        const QString source = w.source().text();
+        double total = 0;
+        for (int i = 0; i < 200; ++i) {
+            for (const bool mistake : {false, true}) {
+                const QChar next = source.at(w.input().text().size());
+                const int beepsBefore = w.platform().beeps;
+                QElapsedTimer timer;
+                timer.start();
+                w.typeKey(mistake ? QChar(next == u'x' ? u'y' : u'x') : next);
+                BenchWindow::settle();
+                const double ms = msSince(timer);
+                if ((w.platform().beeps != beepsBefore) != mistake)
+                    qFatal("a mistake must beep and a right key must not");
+                g_results.samples[mistake ? "beep/mistake" : "beep/right"].add(ms);
+                total += ms;
+            }
+        }
+        setTime(state, total);
+    }
+}
+
 // ---------------------------------------------------------------- the run
 
 void registerAll()
@@ -460,6 +490,7 @@ void registerAll()
     }
     add(QStringLiteral("Switches"), switches);
     add(QStringLiteral("Tutorials"), tutorials);
+    add(QStringLiteral("Beeps"), beeps);
     add(QStringLiteral("Idle"), idle);
     add(QStringLiteral("Clock"), clock);
 }

@@ -239,6 +239,25 @@ void printSwitches(const Results &results)
     line();
 }
 
+void printBeeps(const Results &results)
+{
+    const Samples *right = results.find("beep/right");
+    const Samples *mistake = results.find("beep/mistake");
+    if (!right || !mistake)
+        return;
+    line(QStringLiteral("A right key beside a mistake that rings the desktop's bell, until "
+                        "painted (ms, %1 each)")
+             .arg(right->size()));
+    line(QStringLiteral("right median %1, p99 %2; mistake median %3, p99 %4")
+             .arg(ms(right->median()), ms(right->percentile(99)), ms(mistake->median()),
+                  ms(mistake->percentile(99))));
+    // A mistake paints its mark and moves the guidance as a right key does; the bell must add
+    // no more than noise to that.
+    line(QStringLiteral("budget, the bell adds under 0.05 ms to the median: %1")
+             .arg(verdict(mistake->median() - right->median() < 0.05)));
+    line();
+}
+
 void printTutorials(const Results &results)
 {
     const char *const names[] = {"tutorial/introduction", "tutorial/hands", "tutorial/shift"};
@@ -317,6 +336,7 @@ void printReport(const Results &results)
     printTicks(results);
     printSwitches(results);
     printTutorials(results);
+    printBeeps(results);
     printIdle(results);
     printClock(results);
 }

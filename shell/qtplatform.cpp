@@ -1,5 +1,6 @@
 #include "shell/qtplatform.h"
 
+#include "shell/bell.h"
 #include "shell/boxes/practicetextview.h"
 #include "shell/boxes/typingline.h"
 #include "shell/qtcommondialog.h"
@@ -20,9 +21,19 @@ std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick, int
     return std::make_unique<QtTicker>(std::move(onTick), intervalMs);
 }
 
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+// The toolkit's beep stands in when the sound theme cannot be played; it must be called from
+// the GUI thread, hence the queued call.
 void QtPlatform::beep()
 {
-    QApplication::beep();
+    if (!m_bell) {
+        m_bell = std::make_unique<Bell>(desktopBellSound(), [] {
+            QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection);
+        });
+    }
+    m_bell->ring();
 }
 
 void QtPlatform::message(QWidget *parent, const QString &title, const QString &text,

@@ -5,9 +5,14 @@
 
 namespace keyvora {
 
-// The desktop as it really is: Qt timers, the system beep, modal message boxes.
+// The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
+class Bell;
+
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) override;
     void beep() override;
@@ -24,6 +29,7 @@ public:
 private:
     EmptyRegistry m_registry;
     QtProgramLauncher m_launcher;
+    std::unique_ptr<Bell> m_bell;
 };
 
 } // namespace keyvora

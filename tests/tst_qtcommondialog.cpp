@@ -1,5 +1,6 @@
 #include "rows.h"
 
+#include "shell/bell.h"
 #include "shell/qtcommondialog.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <future>
 
 using keyvora::test::columns;
 using keyvora::test::row;
@@ -26,6 +30,46 @@ QString createFile(const QTemporaryDir &dir, const char *name)
 class TestQtCommonDialog : public QObject {
     Q_OBJECT
 private slots:
+    // The sound system may hang on its first use: rings meanwhile return at once and make one
+    // sound more, and a sound that cannot be made falls back to the toolkit's beep.
+    void bellNeverWaits_data()
+    {
+        columns<bool, int, int, int>({"plays", "rings", "sounds", "fallbacks"});
+        row("one ring", true, 1, 1, 0);
+        row("rings while busy make one more sound", true, 4, 2, 0);
+        row("no sound: the fallback for each sound", false, 4, 2, 2);
+    }
+    void bellNeverWaits()
+    {
+        QFETCH(bool, plays);
+        QFETCH(int, rings);
+        QFETCH(int, sounds);
+        std::promise<void> release;
+        const std::shared_future<void> released = release.get_future().share();
+        std::atomic<int> started = 0;
+        std::atomic<int> made = 0;
+        std::atomic<int> fallbacks = 0;
+        {
+            keyvora::Bell bell(
+                [&] {
+                    ++started;
+                    released.wait();
+                    ++made;
+                    return plays;
+                },
+                [&] { ++fallbacks; });
+            bell.ring();
+            QTRY_COMPARE(started.load(), 1);
+            for (int i = 1; i < rings; ++i)
+                bell.ring();
+            release.set_value();
+            QTRY_COMPARE(made.load(), sounds);
+        }
+        // Nothing more once the bell is gone.
+        QCOMPARE(made.load(), sounds);
+        QTEST(fallbacks.load(), "fallbacks");
+    }
+
     void convertsFilters_data()
     {
         columns<QString, QStringList>({"filter", "nameFilters"});
