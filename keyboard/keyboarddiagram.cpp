@@ -100,6 +100,28 @@ BoxLabel *KeyboardDiagram::lblKey(int index) const
     return m_lblKey[std::size_t(index)];
 }
 
+void KeyboardDiagram::describe(bool malay)
+{
+    const auto say = [](QWidget *part, const char16_t *english, const char16_t *inMalay,
+                        bool isMalay) {
+        if (!part)
+            return;
+        const QString what = QString::fromUtf16(isMalay ? inMalay : english);
+        part->setAccessibleName(what);
+        part->setAccessibleDescription(what);
+    };
+    say(findChild<QWidget *>(QStringLiteral("imgLeftHand")), u"Left hand", u"Tangan kiri", malay);
+    say(findChild<QWidget *>(QStringLiteral("imgRightHand")), u"Right hand", u"Tangan kanan",
+        malay);
+    for (int slot = 0; slot < 9; ++slot) {
+        say(lblFinger(slot), u"The finger for the next character", u"Jari untuk aksara seterusnya",
+            malay);
+    }
+    say(findChild<QWidget *>(QStringLiteral("lblWinKey1")), u"Super key", u"Kekunci Super", malay);
+    say(findChild<QWidget *>(QStringLiteral("lblWinKey2")), u"Super key", u"Kekunci Super", malay);
+    say(findChild<QWidget *>(QStringLiteral("lblAppKey")), u"Menu key", u"Kekunci Menu", malay);
+}
+
 BoxLabel *KeyboardDiagram::lblFinger(int slot) const
 {
     if (slot < 0 || slot >= kFingerSlots)

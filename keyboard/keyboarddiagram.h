@@ -24,6 +24,10 @@ public:
 
     const DiagramDesign &design() const { return m_design; }
 
+    // What a screen reader says of the parts that show no caption: the hands, the finger
+    // markers and the keys without a legend, in English or in Malay.
+    void describe(bool malay);
+
     // The lblKey member at an index, or null where the array has none.
     BoxLabel *lblKey(int index) const;
     // The finger marker of a slot, or null outside 0 to 8 and in diagrams without hands.

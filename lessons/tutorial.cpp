@@ -66,6 +66,7 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
     }
 
     fraKeyboard = new KeyboardDiagram(m_design.diagram, this);
+    fraKeyboard->describe(false);
 
     // The button that starts the drill comes first in the tab order.
     QPushButton *start =
@@ -85,6 +86,7 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
         lstLR->setObjectName(QStringLiteral("lstLR"));
         lstLR->setGeometry(twipsRect(m_design.drillList));
         lstLR->setFont(designFont(QStringLiteral("Verdana"), 9.75));
+        lstLR->setAccessibleName(QStringLiteral("Drills"));
         for (int row = 0; row < kFingerDrills; ++row)
             lstLR->addItem(fingerDrillCaption(row));
         connect(lstLR, &QListWidget::itemDoubleClicked, this, &Tutorial::lstLR_DblClick);
@@ -109,6 +111,9 @@ void Tutorial::cmdBM_Click()
         malay->setVisible(toMalay);
         english->setVisible(!toMalay);
     }
+    fraKeyboard->describe(toMalay);
+    if (lstLR)
+        lstLR->setAccessibleName(toMalay ? QStringLiteral("Latihan") : QStringLiteral("Drills"));
 }
 
 void Tutorial::cmdNext_Click()

@@ -65,6 +65,7 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 300, 300));
     picIcon->setPixmap(windowIcon().pixmap(16, 16));
+    picIcon->setAccessibleName(QStringLiteral("Keyvora icon"));
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(twipsRect(1050, 780, 3885, 225));
     lblVersion->setTextFormat(Qt::PlainText);

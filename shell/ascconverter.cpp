@@ -88,6 +88,9 @@ AscConverter::AscConverter(QWidget *parent)
     Text1->setFont(boxFont);
     Text1->installEventFilter(this);
     setTabOrder(Text1, Text2);
+    // Each box is named by the caption above it.
+    Label2->setBuddy(Text1);
+    Label1->setBuddy(Text2);
 }
 
 // First in the tab order, so the focus starts in the character box at each opening.

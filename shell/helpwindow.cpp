@@ -134,7 +134,6 @@ HelpWindow::HelpWindow(const FoundManual &found, Language language, QWidget *par
 
     auto *findLabel = new QLabel(text(language, Text::HelpFind), tools);
     findLabel->setBuddy(m_find);
-    tools->addSeparator();
     tools->addWidget(findLabel);
     m_find->setObjectName(QStringLiteral("txtFind"));
     m_find->setClearButtonEnabled(true);
@@ -176,6 +175,7 @@ HelpWindow::HelpWindow(const FoundManual &found, Language language, QWidget *par
     m_notice->setContentsMargins(8, 6, 8, 6);
 
     m_browser->document()->setDocumentMargin(14);
+    m_browser->setAccessibleName(text(language, Text::HelpPage));
     m_browser->setManual(HelpManual::parse(found.markdown), language);
     m_browser->setFocus();
     resize(660, 720);

@@ -144,6 +144,8 @@ void MainWindow::buildControls()
     rtbSource->setObjectName(QStringLiteral("rtbSource"));
     rtbSource->setGeometry(twipsRect(360, 120, 11295, 2490));
     rtbSource->setFont(designFont(QStringLiteral("Times New Roman"), 20.25));
+    rtbSource->setAccessibleName(caption(Text::DescSource));
+    rtbSource->setAccessibleDescription(caption(Text::DescSource));
 
     lblInput = new QLabel(caption(Text::LblInput), client);
     lblInput->setObjectName(QStringLiteral("lblInput"));
@@ -154,6 +156,8 @@ void MainWindow::buildControls()
     rtbInput->setObjectName(QStringLiteral("rtbInput"));
     rtbInput->setGeometry(twipsRect(360, 3120, 11295, 525));
     rtbInput->setFont(designFont(QStringLiteral("Times New Roman"), 20.25));
+    // Its caption is its name for a screen reader.
+    lblInput->setBuddy(rtbInput);
 
     // The input box comes first in the tab order, so it holds the focus when the window opens.
     setTabOrder(rtbInput, rtbSource);
@@ -179,12 +183,17 @@ void MainWindow::buildControls()
     lblNextLtr->setAlignment(Qt::AlignCenter);
     lblNextLtr->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblNextLtr->setAutoFillBackground(true);
+    // The white box is the design's own, so its letter stays black whatever the desktop's colours.
     QPalette white = lblNextLtr->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     lblNextLtr->setPalette(white);
+    // Its name is the character it shows.
+    lblNextLtr->setAccessibleDescription(caption(Text::DescNextLetter));
     lblNextLtr->setFont(designFont(QStringLiteral("Times New Roman"), 26.25));
 
     fraKeyboard = new KeyboardDiagram(DiagramWindow::Main, client);
+    fraKeyboard->describe(m_language == Language::Malay);
 }
 
 void MainWindow::buildMenus()

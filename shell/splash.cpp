@@ -61,6 +61,8 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     imgLogo = new SvgPicture(QStringLiteral(":/keyvora/splashlogo.svg"), Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(twips(240), twips(795), twips(1815), twips(2400));
+    imgLogo->setAccessibleName(QStringLiteral("Keyboard keys"));
+    imgLogo->setAccessibleDescription(QStringLiteral("A close-up of keyboard keys"));
 
     lblCompanyProduct =
         splashLabel(Frame1, "lblCompanyProduct", QStringLiteral("Keyvora"), 2400, 1080,

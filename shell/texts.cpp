@@ -83,6 +83,9 @@ constexpr std::array kRows{
     Row{Text::HelpMissing, u"no copy of it was found", u"tiada salinannya ditemui"},
     Row{Text::HelpBuiltIn, u"This is the copy built into Keyvora.",
         u"Ini salinan yang terbina dalam Keyvora."},
+    Row{Text::HelpPage, u"Page of the manual", u"Halaman manual"},
+    Row{Text::DescSource, u"The practice text to type", u"Teks latihan untuk ditaip"},
+    Row{Text::DescNextLetter, u"The next character to type", u"Aksara seterusnya untuk ditaip"},
 };
 
 constexpr bool rowsInEnumOrder()

@@ -71,6 +71,9 @@ enum class Text {
     HelpNotText,
     HelpMissing,
     HelpBuiltIn,
+    HelpPage,
+    DescSource,
+    DescNextLetter,
 
     Count // not a text: the number of them
 };

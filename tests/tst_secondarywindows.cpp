@@ -6,6 +6,7 @@
 #include "shell/qtcommondialog.h"
 #include "shell/splash.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -73,6 +74,33 @@ void clickLink(QTextBrowser &browser, const QString &linkText)
     QVERIFY2(!cursor.isNull(), qPrintable(linkText));
     cursor.setPosition(cursor.selectionStart() + 1);
     QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(cursor).center());
+}
+
+// The shown controls under the interface that a screen reader could not name.
+QStringList namelessControls(QAccessibleInterface *at)
+{
+    QStringList nameless;
+    for (int i = 0; at && i < at->childCount(); ++i) {
+        QAccessibleInterface *child = at->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        const QObject *object = child->object();
+        // Frames, bars and Qt's own inner parts speak through what they hold.
+        const bool container = child->childCount() > 0 ||
+                               (object && object->objectName().startsWith(QLatin1String("qt_"))) ||
+                               child->role() == QAccessible::ScrollBar;
+        const bool said = !child->text(QAccessible::Name).trimmed().isEmpty() ||
+                          !child->text(QAccessible::Description).trimmed().isEmpty();
+        if (!container && (child->role() == QAccessible::NoRole || !said)) {
+            nameless << QStringLiteral("%1 (%2, role %3)")
+                            .arg(object ? object->objectName() : QString(),
+                                 object ? QString::fromLatin1(object->metaObject()->className())
+                                        : QString())
+                            .arg(int(child->role()));
+        }
+        nameless += namelessControls(child);
+    }
+    return nameless;
 }
 
 } // namespace
@@ -383,6 +411,57 @@ private slots:
         QVERIFY(gone.isNull() || !gone->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         QCOMPARE(focused(), f.rtbInput);
+    }
+
+    // Every control a screen reader reaches has a role and something to say: its caption, or
+    // for a control without one, a description of what it is.
+    void everyControlIsNamed_data()
+    {
+        columns<QString>({"window"});
+        for (const char *window : {"frmMain", "frmMainMalay", "frmIntro", "frmLR", "frmShift",
+                                   "frmIntro Malay", "frmLR Malay", "frmShift Malay", "frmSplash",
+                                   "frmAbout", "frmAscConverter", "frmHelp"})
+            row(window, QString::fromLatin1(window));
+    }
+    void everyControlIsNamed()
+    {
+        QFETCH(QString, window);
+        WindowFixture f;
+        QStringList nameless;
+        const auto walk = [&](QWidget &shown) {
+            QVERIFY(QTest::qWaitForWindowExposed(&shown));
+            nameless += namelessControls(QAccessible::queryAccessibleInterface(&shown));
+        };
+        const bool malay = window.endsWith(QLatin1String(" Malay"));
+        const QString name = window.section(u' ', 0, 0);
+        if (name == u"frmMain") {
+            walk(f.window);
+        } else if (name == u"frmMainMalay") {
+            walk(f.malay().window);
+        } else if (name == u"frmSplash") {
+            Splash splash(f.platform, [] {});
+            splash.show();
+            walk(splash);
+        } else if (name == u"frmHelp") {
+            HelpWindow help(findHelpManual(QStringLiteral("USERMANUAL.hlp"), {}, Language::English),
+                            Language::English);
+            help.show();
+            walk(help);
+        } else {
+            f.platform.whenModal = [&](QDialog &dialog) {
+                if (malay)
+                    dialog.findChild<QPushButton *>(QStringLiteral("cmdBM"))->click();
+                walk(dialog);
+            };
+            const char *action = name == u"frmIntro"   ? "mnuLesTutIntro"
+                                 : name == u"frmLR"    ? "mnuLesTutLR"
+                                 : name == u"frmShift" ? "mnuLesTutShift"
+                                 : name == u"frmAbout" ? "mnuHelpAbout"
+                                                       : "mnuToolsAsc";
+            f.action(action)->trigger();
+            QCOMPARE(f.platform.modalsShown, QStringList{name});
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
     }
 
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,
