@@ -62,7 +62,13 @@ void BoxLabel::paintEvent(QPaintEvent *)
     }
     if (m_caption.isEmpty())
         return;
-    painter.setPen(palette().color(QPalette::WindowText));
+    // A filled box may wear one of the design's fixed colours, which the desktop's text colour
+    // need not suit: its caption takes whichever of black and white reads on the fill.
+    const QColor ink =
+        m_fillMode == FillMode::Opaque
+            ? (m_fillColour.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white))
+            : palette().color(QPalette::WindowText);
+    painter.setPen(ink);
     painter.setFont(font());
     // No Qt::TextShowMnemonic: the caption is drawn as it stands. A caption wider than its
     // box breaks between words, as the legend's two-word captions must.

@@ -27,9 +27,7 @@ QLabel *wrappingLabel(QWidget *parent, const char *name, const QString &text, co
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    // The design's black text is the light desktop's text colour; a dark one keeps its own.
     return label;
 }
 
@@ -130,14 +128,14 @@ void AboutBox::StartSysInfo()
                        Platform::Buttons::Ok);
 }
 
-// The etched separator: a grey line with a white one just below it.
+// The etched separator: the palette's shadow line with its light line just below it.
 void AboutBox::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
     painter.drawLine(twips(90), twips(2445), twips(5654), twips(2445));
-    painter.setPen(QPen(Qt::white, 2));
+    painter.setPen(QPen(palette().color(QPalette::Light), 2));
     painter.drawLine(twips(105), twips(2460) + 1, twips(5654), twips(2460) + 1);
 }
 
