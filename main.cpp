@@ -12,14 +12,16 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYVORA_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral(KEYVORA_ID), QIcon(QStringLiteral(":/keyvora/" KEYVORA_ID ".svg"))));
     keyvora::QtPlatform platform;
-    // The main windows are built once the splash is on screen, while it waits.
+    // The icon and the main windows are made once the splash is on screen, while it waits: the
+    // frameless splash shows no icon, and the icon theme's lookup would delay its first paint.
     std::optional<keyvora::MainWindows> windows;
     const auto mainWindows = [&]() -> keyvora::MainWindows & {
-        if (!windows)
+        if (!windows) {
+            QApplication::setWindowIcon(QIcon::fromTheme(
+                QStringLiteral(KEYVORA_ID), QIcon(QStringLiteral(":/keyvora/" KEYVORA_ID ".svg"))));
             windows.emplace(platform);
+        }
         return *windows;
     };
     keyvora::Splash splash(platform, [&] { mainWindows().frmMain().present(); });
