@@ -38,30 +38,6 @@ private slots:
     }
 
     // File > Open and Reset are reached by their shortcuts in tst_fileopen and tst_practice.
-    void placeAndShortcut_data()
-    {
-        columns<QString, QString, QString>({"item", "path", "shortcut"});
-        row("a test, two menus deep", "mnuLesTestArt", "&Lessons/Tests/Article Test", "");
-        row("a tutorial shows one ampersand", "mnuLesTutLR",
-            "&Lessons/Tutorials/Left && Right Hand Training", "");
-        row("Malay", "mnuSetLangBM", "&Settings/Language/Bahasa Melayu", "F12");
-        row("ASCII converter", "mnuToolsAsc", "&Tools/&ASCII Converter", "F9");
-        row("help", "mnuHelpContents", "&Help/&Contents", "F1");
-    }
-    void placeAndShortcut()
-    {
-        QFETCH(QString, item);
-        WindowFixture f;
-        QAction *action = f.action(qPrintable(item));
-        QVERIFY(action);
-        QStringList path{action->text()};
-        for (auto *menu = qobject_cast<QMenu *>(action->parent()); menu;
-             menu = qobject_cast<QMenu *>(menu->parent()))
-            path.prepend(menu->title());
-        QTEST(path.join(u'/'), "path");
-        QTEST(action->shortcut().toString(), "shortcut");
-    }
-
     // Each window keeps its own practice through switches, and a hidden window's clock goes on.
     void switchKeepsEachWindowsPractice()
     {

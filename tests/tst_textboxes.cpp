@@ -419,13 +419,13 @@ private slots:
         QCOMPARE(m_viewChanges, 1);
     }
 
-    void accessibleRoleAndStates_data()
+    void accessibleBox_data()
     {
         columns<int, bool>({"box", "editable"});
         row("practice box: read-only, multi-line", int(Practice), false);
         row("input box: editable, single line", int(Input), true);
     }
-    void accessibleRoleAndStates()
+    void accessibleBox()
     {
         QFETCH(int, box);
         QFETCH(bool, editable);
@@ -439,7 +439,23 @@ private slots:
         QVERIFY(state.selectableText && state.focusable);
         QCOMPARE(boxInterface->editableTextInterface() != nullptr, editable);
         QCOMPARE(boxInterface->text(QAccessible::Value), kText);
-        QCOMPARE(boxInterface->textInterface()->characterCount(), kText.size());
+        QAccessibleTextInterface *text = boxInterface->textInterface();
+        QCOMPARE(text->characterCount(), kText.size());
+        // The learner's keys move what assistive tools read...
+        source(box)->selectRange(6, 6);
+        QCOMPARE(text->cursorPosition(), 6);
+        QCOMPARE(text->selectionCount(), 0);
+        press(box, "Shift+Right, Shift+Right");
+        int start = 0;
+        int end = 0;
+        text->selection(0, &start, &end);
+        QCOMPARE(QList({text->selectionCount(), start, end}), QList({1, 6, 8}));
+        // ...and what the tools set, the box shows.
+        text->setSelection(0, 0, 5);
+        QCOMPARE(selected(box), "Hello");
+        text->setCursorPosition(2);
+        QCOMPARE(source(box)->caretOffset(), 2);
+        QCOMPARE(selected(box), QString());
     }
 
     void accessibleTextAtBoundaries_data()
@@ -472,34 +488,6 @@ private slots:
         QTEST(text->textAtOffset(offset, boundary, &start, &end), "at");
         QTEST(kText.mid(start, end - start), "at");
         QTEST(text->textAfterOffset(offset, boundary, &start, &end), "after");
-    }
-
-    void accessibleCaretAndSelection_data()
-    {
-        QTest::addColumn<int>("box");
-        row("practice box", int(Practice));
-        row("input box", int(Input));
-    }
-    void accessibleCaretAndSelection()
-    {
-        QFETCH(int, box);
-        setText(box, kText);
-        QAccessibleTextInterface *text = accessible(box)->textInterface();
-        // The learner's keys move what assistive tools read...
-        source(box)->selectRange(6, 6);
-        QCOMPARE(text->cursorPosition(), 6);
-        QCOMPARE(text->selectionCount(), 0);
-        press(box, "Shift+Right, Shift+Right");
-        int start = 0;
-        int end = 0;
-        text->selection(0, &start, &end);
-        QCOMPARE(QList({text->selectionCount(), start, end}), QList({1, 6, 8}));
-        // ...and what the tools set, the box shows.
-        text->setSelection(0, 0, 5);
-        QCOMPARE(selected(box), "Hello");
-        text->setCursorPosition(2);
-        QCOMPARE(source(box)->caretOffset(), 2);
-        QCOMPARE(selected(box), QString());
     }
 };
 

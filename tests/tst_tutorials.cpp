@@ -245,22 +245,6 @@ private slots:
         QCOMPARE(f.platform.modalsShown, QStringList(QLatin1String(names[tutorial])));
     }
 
-    void drillTexts_data()
-    {
-        columns<QString, int>({"drill", "length"});
-        row("home row", homeRowDrill(), 39);
-        const int lengths[] = {39, 39, 39, 49, 49, 39, 40, 49};
-        for (int i = 0; i < kFingerDrills; ++i)
-            row(qPrintable(fingerDrillCaption(i)), fingerDrill(i), lengths[i]);
-        row("Shift", shiftDrill(), 86);
-    }
-    void drillTexts()
-    {
-        QFETCH(QString, drill);
-        QTEST(int(drill.size()), "length");
-        QVERIFY(!drill.contains(u'\n') && !drill.contains(u'\r') && !drill.endsWith(u' '));
-    }
-
     // The backslashes of the right little finger's drill and the token of the Shift drill.
     void drillDetails()
     {
