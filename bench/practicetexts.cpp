@@ -44,10 +44,10 @@ QByteArray bookText(qsizetype bytes)
             sentenceStart = true;
         }
         if (line.size() + 1 + word.size() > kLineWidth) {
-            text += line + "\r\n";
+            text += line + "\n";
             line.clear();
             if (--linesLeft == 0) {
-                text += "\r\n";
+                text += "\n";
                 line = "\t";
                 linesLeft = 3 + pick(8);
             }

@@ -23,8 +23,8 @@ QString storageFor(qsizetype length, QString &&spare)
 
 QString joinLineBreaks(const QString &text, QString &&spare)
 {
-    qsizetype cr = text.indexOf(QStringLiteral("\r\n"));
-    if (cr < 0)
+    qsizetype lf = text.indexOf(u'\n');
+    if (lf < 0)
         return text;
     const QChar *in = text.constData();
     const qsizetype length = text.size();
@@ -32,16 +32,14 @@ QString joinLineBreaks(const QString &text, QString &&spare)
     QChar *const begin = joined.data();
     QChar *out = begin;
     qsizetype from = 0; // the first character not yet copied
-    // Left to right, so that CR CR LF keeps its first CR.
-    while (cr >= 0) {
-        if (cr + 1 < length && in[cr + 1] == u'\n') {
-            out = std::copy(in + from, in + cr, out);
-            *out++ = u' ';
-            from = cr + 2;
-            cr = text.indexOf(u'\r', from);
-        } else {
-            cr = text.indexOf(u'\r', cr + 1);
-        }
+    // Every line break ends in a line feed; a CR just before it belongs to the same break, so
+    // CR CR LF keeps its first CR. A CR on its own is no line break and stays.
+    while (lf >= 0) {
+        const qsizetype breakStart = lf > from && in[lf - 1] == u'\r' ? lf - 1 : lf;
+        out = std::copy(in + from, in + breakStart, out);
+        *out++ = u' ';
+        from = lf + 1;
+        lf = text.indexOf(u'\n', from);
     }
     out = std::copy(in + from, in + length, out);
     joined.truncate(out - begin);

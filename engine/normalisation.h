@@ -8,7 +8,7 @@ namespace keyvora {
 // function because the loader writes the box between them. A rewrite that changes the text
 // writes it into the storage of `spare` when nothing else holds that storage and it is big
 // enough, and takes it from there; a rewrite that changes nothing returns the text itself.
-QString joinLineBreaks(const QString &text, QString &&spare = {}); // CR LF -> one space
+QString joinLineBreaks(const QString &text, QString &&spare = {}); // CR LF or LF -> one space
 QString tabsToSpaces(const QString &text, QString &&spare = {});   // TAB -> one space
 QString trimTrailingSpaces(const QString &text, QString &&spare = {});
 QString appendEndMarker(const QString &text, QString &&spare = {}); // one CR

@@ -64,6 +64,7 @@ SESSIONS = {
     "edit-in-the-middle": Session().load("aaaab").expected(3).op(CURSOR, (1, 2)).key("b").ticks(10),
     "empty-load-keeps-input": Session().load("ab").expected(1).load("").op(WORD_TICK).ticks(3),
     "only-breaks": Session().load(" \r\n \r\n").keys("a \r").op(WORD_TICK),
+    "linux-lines": Session().load("ab\nab\n").expected(5).op(WORD_TICK),
 }
 
 if __name__ == "__main__":

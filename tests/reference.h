@@ -26,18 +26,15 @@ inline std::unique_ptr<Ticker> makeManualTicker(std::function<void()>)
     return std::make_unique<ManualTicker>();
 }
 
-// What a loaded text must become: CR LF pairs and tabs are spaces, trailing spaces go, one
-// end marker follows.
+// What a loaded text must become: line breaks (CR LF, or LF alone) and tabs are spaces, a CR
+// alone stays, trailing spaces go, one end marker follows.
 inline QString heldText(const QString &loaded)
 {
     QString held;
     for (qsizetype i = 0; i < loaded.size(); ++i) {
-        if (loaded[i] == u'\r' && i + 1 < loaded.size() && loaded[i + 1] == u'\n') {
-            held += u' ';
-            ++i;
-        } else {
-            held += loaded[i] == u'\t' ? QChar(u' ') : loaded[i];
-        }
+        if (loaded[i] == u'\r' && i + 1 < loaded.size() && loaded[i + 1] == u'\n')
+            continue; // the line feed that follows makes the space
+        held += loaded[i] == u'\t' || loaded[i] == u'\n' ? QChar(u' ') : loaded[i];
     }
     while (held.endsWith(u' '))
         held.chop(1);

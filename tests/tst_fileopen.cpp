@@ -72,8 +72,8 @@ private slots:
         loads("only spaces and line breaks leave the end marker", "  \r\n \r\n\t\r\n", "\r");
         // A lone CR stays in the text: the learner finishes at the first one.
         loads("CR line ends stay", "one\rtwo\r", "one\rtwo\r\r");
-        loads("LF line ends stay", "one\ntwo\n", "one\ntwo\n\r");
-        loads("mixed line ends", "a\r\nb\nc\rd\r\n", "a b\nc\rd\r");
+        loads("LF line ends become spaces", "one\ntwo\n", "one two\r");
+        loads("mixed line ends", "a\r\nb\nc\rd\r\n", "a b c\rd\r");
         loads("tabs become spaces", "\tone\ttwo\t\t", " one two\r");
         loads("NUL bytes are characters", QByteArray("a\0b\0", 4),
               QString::fromUtf16(u"a\0b\0\r", 5));
@@ -132,17 +132,25 @@ private slots:
         }
     }
 
-    void shortcutOpensTheDialogWithTheFilter()
+    void linuxFileOpenedByShortcutTypesToTheEnd()
     {
         QTemporaryDir dir;
         WindowFixture f;
-        f.platform.open.answer = prepare(dir, u"file"_qs, "one\r\ntwo\r\n", f.platform.open);
+        f.platform.open.answer = prepare(dir, u"file"_qs, "one\ntwo\n", f.platform.open);
         QTest::keyClick(f.rtbInput, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(f.rtbSource->text(), QStringLiteral("one two\r"));
         QCOMPARE(f.window.practiceFilePath(), f.platform.open.answer);
         QCOMPARE(f.platform.open.seenFilter,
                  QStringLiteral("Text Files (*.txt)|*txt|All Files |**"));
         QVERIFY(f.platform.open.seenCancelError);
+
+        f.type(QStringLiteral("one tw"));
+        f.tick();
+        f.type(QStringLiteral("o"));
+        QCOMPARE(f.platform.beeps, 0);
+        QCOMPARE(int(f.platform.messages.size()), 1);
+        const QString verdict = f.platform.messages.front().text;
+        QVERIFY2(verdict.contains(QLatin1String("accuracy is [100 %]")), qPrintable(verdict));
     }
 
     void fiftyMegabytesLoadWhole()

@@ -63,12 +63,16 @@ private slots:
     void normalisation_data()
     {
         columns<QString, QString>({"loaded", "held"});
-        // Line ends, a lone tab, NUL and texts of only breaks are in tst_fileopen's file rows.
+        // A lone tab, NUL and texts of only breaks are in tst_fileopen's file rows.
         row("two tabs become two spaces", "a\t\tb", "a  b\r");
         row("trailing tabs are trimmed as spaces", "ab \t ", "ab\r");
-        row("only spaces are trimmed from the end", "ab\n ", "ab\n\r");
+        row("only spaces are trimmed from the end", "ab\r ", "ab\r\r");
         row("leading spaces stay", "  ab", "  ab\r");
-        row("a line feed before a carriage return is not a pair", "a\n\rb", "a\n\rb\r");
+        row("a lone line feed becomes a space", "a\nb", "a b\r");
+        row("two line feeds become two spaces", "a\n\nb", "a  b\r");
+        row("CR LF LF: the pair and the lone line feed are a space each", "a\r\n\nb", "a  b\r");
+        row("a line feed at the end is trimmed as a space", "ab\n", "ab\r");
+        row("LF CR: the line feed is a space, the carriage return stays", "a\n\rb", "a \rb\r");
         row("a lone carriage return stays", "a\rb", "a\rb\r");
     }
     void normalisation()
