@@ -43,6 +43,13 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
 
     const QColor buttonFace = palette().color(QPalette::Button);
     for (const KeySpec &key : keys()) {
+        // The hands stand beside the middle rows. Made between the rows, they come where the
+        // eye meets them in reading order, each below the markers made after it.
+        if (design.handsAndMarkers && key.row == 2 && !m_lblFinger[0])
+            addHand("imgLeftHand", QStringLiteral(":/keyvora/lefthand.svg"), kLeftHandRect, 0, 4);
+        if (design.handsAndMarkers && key.row == 5 && !m_lblFinger[4])
+            addHand("imgRightHand", QStringLiteral(":/keyvora/righthand.svg"), kRightHandRect, 4,
+                    kFingerSlots);
         BoxLabel *box = addBox(keyObjectName(key), keyRect(key, design.size));
         const KeyFace face = keyFace(key, design.colouring);
         box->setFont(toFont(keyFont(design, key.font)));
@@ -65,23 +72,20 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
             box->setFillMode(FillMode::Opaque);
         }
     }
+}
 
-    if (design.handsAndMarkers) {
-        auto *left = new SvgPicture(QStringLiteral(":/keyvora/lefthand.svg"), this);
-        left->setObjectName(QStringLiteral("imgLeftHand"));
-        left->setGeometry(twipsRect(kLeftHandRect));
-        auto *right = new SvgPicture(QStringLiteral(":/keyvora/righthand.svg"), this);
-        right->setObjectName(QStringLiteral("imgRightHand"));
-        right->setGeometry(twipsRect(kRightHandRect));
-        // Created after the pictures, so they lie above them.
-        for (int slot = 0; slot < kFingerSlots; ++slot) {
-            BoxLabel *marker =
-                addBox(QStringLiteral("lblFinger(%1)").arg(slot), finger(slot).marker);
-            marker->setFillColour(toColor(colours::kFingerMarker));
-            marker->setFillMode(FillMode::Opaque);
-            marker->hide();
-            m_lblFinger[std::size_t(slot)] = marker;
-        }
+void KeyboardDiagram::addHand(const char *name, const QString &picture, const TwipRect &rect,
+                              int firstSlot, int endSlot)
+{
+    auto *hand = new SvgPicture(picture, this);
+    hand->setObjectName(QLatin1String(name));
+    hand->setGeometry(twipsRect(rect));
+    for (int slot = firstSlot; slot < endSlot; ++slot) {
+        BoxLabel *marker = addBox(QStringLiteral("lblFinger(%1)").arg(slot), finger(slot).marker);
+        marker->setFillColour(toColor(colours::kFingerMarker));
+        marker->setFillMode(FillMode::Opaque);
+        marker->hide();
+        m_lblFinger[std::size_t(slot)] = marker;
     }
 }
 

@@ -46,6 +46,8 @@ public:
 
 private:
     BoxLabel *addBox(const QString &name, const TwipRect &rect);
+    void addHand(const char *name, const QString &picture, const TwipRect &rect, int firstSlot,
+                 int endSlot);
 
     DiagramDesign m_design;
     std::vector<BoxLabel *> m_keyBoxes;

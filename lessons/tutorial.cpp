@@ -6,6 +6,7 @@
 #include "lessons/practicetarget.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,6 +36,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
     push->setObjectName(QLatin1String(name));
     push->setGeometry(twipsRect(rect));
     push->setFont(designFont(QStringLiteral("Arial"), 8.25));
+    // No button is the window's default, not even for a moment: Qt's auto-default would hand
+    // Enter to a button that has lost the focus, Cancel among them.
+    push->setAutoDefault(false);
     return push;
 }
 
@@ -65,22 +69,11 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
         m_paragraphs.emplace_back(english, malay);
     }
 
+    // Made in reading order, the order a screen reader follows: the language button above the
+    // diagram, the drill list to the right of everything but the buttons below it.
+    cmdBM = button(this, "cmdBM", kMalayButton, m_design.languageButton);
     fraKeyboard = new KeyboardDiagram(m_design.diagram, this);
     fraKeyboard->describe(false);
-
-    // The button that starts the drill comes first in the tab order.
-    QPushButton *start =
-        m_design.drill ? button(this, "cmdNext", QStringLiteral("&Next"), m_design.startButton)
-                       : button(this, "cmdOK", QStringLiteral("&OK"), m_design.startButton);
-    QPushButton *cmdCancel =
-        button(this, "cmdCancel", QStringLiteral("&Cancel"), m_design.cancelButton);
-    cmdBM = button(this, "cmdBM", kMalayButton, m_design.languageButton);
-    connect(start, &QPushButton::clicked, this, &Tutorial::cmdNext_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &Tutorial::cmdCancel_Click);
-    connect(cmdBM, &QPushButton::clicked, this, &Tutorial::cmdBM_Click);
-    setTabOrder(start, cmdCancel);
-    setTabOrder(cmdCancel, cmdBM);
-
     if (!m_design.drill) {
         lstLR = new QListWidget(this);
         lstLR->setObjectName(QStringLiteral("lstLR"));
@@ -90,8 +83,20 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
         for (int row = 0; row < kFingerDrills; ++row)
             lstLR->addItem(fingerDrillCaption(row));
         connect(lstLR, &QListWidget::itemDoubleClicked, this, &Tutorial::lstLR_DblClick);
-        setTabOrder(cmdBM, lstLR);
     }
+    QPushButton *start =
+        m_design.drill ? button(this, "cmdNext", QStringLiteral("&Next"), m_design.startButton)
+                       : button(this, "cmdOK", QStringLiteral("&OK"), m_design.startButton);
+    QPushButton *cmdCancel =
+        button(this, "cmdCancel", QStringLiteral("&Cancel"), m_design.cancelButton);
+    connect(start, &QPushButton::clicked, this, &Tutorial::cmdNext_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &Tutorial::cmdCancel_Click);
+    connect(cmdBM, &QPushButton::clicked, this, &Tutorial::cmdBM_Click);
+    // The button that starts the drill comes first in the tab order.
+    setTabOrder(start, cmdCancel);
+    setTabOrder(cmdCancel, cmdBM);
+    if (lstLR)
+        setTabOrder(cmdBM, lstLR);
     start->setFocus();
 
     setFixedSize(twips(m_design.width), twips(m_design.height));
@@ -130,6 +135,19 @@ void Tutorial::cmdNext_Click()
 void Tutorial::lstLR_DblClick()
 {
     cmdNext_Click();
+}
+
+void Tutorial::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event); // Escape closes, as Cancel does
+        return;
+    }
+    // Enter answers for what has the focus and nothing else.
+    if (auto *focused = qobject_cast<QPushButton *>(focusWidget()))
+        focused->click();
+    else if (lstLR && focusWidget() == lstLR)
+        lstLR_DblClick();
 }
 
 void Tutorial::cmdCancel_Click()

@@ -30,6 +30,9 @@ public:
     void cmdCancel_Click();
     void lstLR_DblClick();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void startDrill(const QString &drill);
 

@@ -63,8 +63,8 @@ int characterCode(char32_t character)
 AscConverter::AscConverter(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , Label1(new QLabel(QStringLiteral("ASCII code"), this))
     , Label2(new QLabel(QStringLiteral("Character"), this))
+    , Label1(new QLabel(QStringLiteral("ASCII code"), this))
     , Text1(new QLineEdit(this))
     , Text2(new QLineEdit(this))
 {

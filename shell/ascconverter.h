@@ -26,8 +26,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QLabel *Label1;
-    QLabel *Label2;
+    // In reading order, which is the order the controls are made in and a screen reader meets.
+    QLabel *Label2; // "Character", above Text1
+    QLabel *Label1; // "ASCII code", above Text2
     QLineEdit *Text1;
     QLineEdit *Text2;
 };

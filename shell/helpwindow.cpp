@@ -108,9 +108,11 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 
 HelpWindow::HelpWindow(const FoundManual &found, Language language, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_browser(new HelpBrowser(this))
+    // The page and the notice take their place in the layout below, after the tool bar, so that
+    // a screen reader meets them in the order they are seen.
+    , m_browser(new HelpBrowser(nullptr))
     , m_find(new QLineEdit(this))
-    , m_notice(new QLabel(this))
+    , m_notice(new QLabel(nullptr))
     , m_language(language)
 {
     setObjectName(QStringLiteral("frmHelp"));

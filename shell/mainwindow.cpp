@@ -99,7 +99,10 @@ QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, co
 } // namespace
 
 MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &host, QWidget *parent)
-    : QMainWindow(parent)
+    // Fixed single border: the system menu and the close box, no minimise or maximise button.
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint)
     , m_language(language)
     , m_platform(platform)
     , m_host(host)
@@ -136,6 +139,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
+    menuBar(); // the menu bar is read first, as it is seen first
     auto *client = new QWidget(this);
     client->setFont(designFont(QStringLiteral("Times New Roman"), 9.75));
     setCentralWidget(client);
@@ -171,11 +175,7 @@ void MainWindow::buildControls()
                               twipsRect(120, 480, 2460, 465));
     lblAccuracy = statisticLabel(fraTypingStats, "lblAccuracy", caption(Text::LblAccuracy),
                                  twipsRect(2640, 480, 2460, 465));
-    lblNumOfWords = statisticLabel(fraTypingStats, "lblNumOfWords", caption(Text::LblNumOfWords),
-                                   twipsRect(6120, 480, 2460, 465));
-    lblDuration = statisticLabel(fraTypingStats, "lblDuration", caption(Text::LblDuration),
-                                 twipsRect(8640, 480, 2460, 465));
-
+    // Made in the order the eye reads them, which is the order a screen reader follows.
     lblNextLtr = new QLabel(fraTypingStats);
     lblNextLtr->setObjectName(QStringLiteral("lblNextLtr"));
     lblNextLtr->setGeometry(twipsRect(5160, 240, 900, 780));
@@ -191,6 +191,11 @@ void MainWindow::buildControls()
     // Its name is the character it shows.
     lblNextLtr->setAccessibleDescription(caption(Text::DescNextLetter));
     lblNextLtr->setFont(designFont(QStringLiteral("Times New Roman"), 26.25));
+
+    lblNumOfWords = statisticLabel(fraTypingStats, "lblNumOfWords", caption(Text::LblNumOfWords),
+                                   twipsRect(6120, 480, 2460, 465));
+    lblDuration = statisticLabel(fraTypingStats, "lblDuration", caption(Text::LblDuration),
+                                 twipsRect(8640, 480, 2460, 465));
 
     fraKeyboard = new KeyboardDiagram(DiagramWindow::Main, client);
     fraKeyboard->describe(m_language == Language::Malay);

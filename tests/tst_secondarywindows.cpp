@@ -16,6 +16,8 @@
 
 #include <sys/stat.h>
 
+#include <vector>
+
 using namespace keyvora;
 using namespace keyvora::test;
 
@@ -101,6 +103,35 @@ QStringList namelessControls(QAccessibleInterface *at)
         nameless += namelessControls(child);
     }
     return nameless;
+}
+
+// Pairs of shown controls under the interface that a screen reader meets in another order than
+// the eye: a later one wholly above an earlier one, or beside it in the same band but to its left.
+QStringList outOfReadingOrder(QAccessibleInterface *at)
+{
+    QStringList wrong;
+    std::vector<QAccessibleInterface *> shown;
+    for (int i = 0; at && i < at->childCount(); ++i) {
+        QAccessibleInterface *child = at->child(i);
+        if (child && !child->state().invisible && !child->rect().isEmpty())
+            shown.push_back(child);
+    }
+    const auto name = [](QAccessibleInterface *a) {
+        return a->object() ? a->object()->objectName() + u':' + a->text(QAccessible::Name)
+                           : a->text(QAccessible::Name);
+    };
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const QRect early = shown[i]->rect();
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            const QRect late = shown[j]->rect();
+            const bool above = late.bottom() < early.top();
+            const bool sameBand = late.top() <= early.bottom() && early.top() <= late.bottom();
+            if (above || (sameBand && late.right() < early.left()))
+                wrong << name(shown[i]) + QStringLiteral(" before ") + name(shown[j]);
+        }
+        wrong += outOfReadingOrder(shown[i]);
+    }
+    return wrong;
 }
 
 } // namespace
@@ -414,7 +445,8 @@ private slots:
     }
 
     // Every control a screen reader reaches has a role and something to say: its caption, or
-    // for a control without one, a description of what it is.
+    // for a control without one, a description of what it is; and it meets them in the order
+    // the eye reads them.
     void everyControlIsNamed_data()
     {
         columns<QString>({"window"});
@@ -428,9 +460,11 @@ private slots:
         QFETCH(QString, window);
         WindowFixture f;
         QStringList nameless;
+        QStringList disordered;
         const auto walk = [&](QWidget &shown) {
             QVERIFY(QTest::qWaitForWindowExposed(&shown));
             nameless += namelessControls(QAccessible::queryAccessibleInterface(&shown));
+            disordered += outOfReadingOrder(QAccessible::queryAccessibleInterface(&shown));
         };
         const bool malay = window.endsWith(QLatin1String(" Malay"));
         const QString name = window.section(u' ', 0, 0);
@@ -462,6 +496,7 @@ private slots:
             QCOMPARE(f.platform.modalsShown, QStringList{name});
         }
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
+        QVERIFY2(disordered.isEmpty(), qPrintable(disordered.join(u", ")));
     }
 
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,

@@ -69,6 +69,8 @@ private slots:
         row("OK on the left little finger", 1, false, 0, "click", 0);
         row("double click on the right ring finger, from Malay", 1, true, 0, "double click", 6);
         row("Alt+O on the right little finger, shown in Malay", 1, false, 1, "Alt+O", 7);
+        row("Enter on a drill picked with the arrow keys", 1, false, 0, "Enter", 3);
+        row("Enter on the focused Next", 0, false, 0, "Enter", -1);
         row("Next in the Shift tutorial", 2, false, 0, "click", -1);
         row("Shift tutorial in Malay into the Malay window", 2, true, 1, "Alt+N", -1);
     }
@@ -90,9 +92,20 @@ private slots:
         f.platform.whenModal = [&](QDialog &dialog) {
             for (int i = 0; i < presses; ++i)
                 button(dialog, "cmdBM")->click();
-            if (row >= 0 && how != u"double click")
+            if (row >= 0 && how != u"double click" && how != u"Enter")
                 list(dialog)->setCurrentRow(row);
-            if (how == u"double click")
+            if (how == u"Enter") {
+                QWidget *target =
+                    row >= 0 ? static_cast<QWidget *>(list(dialog)) : button(dialog, "cmdNext");
+                target->setFocus();
+                if (row >= 0) {
+                    QTest::keyClick(target, Qt::Key_Home);
+                    for (int i = 0; i < row; ++i)
+                        QTest::keyClick(target, Qt::Key_Down);
+                    QCOMPARE(list(dialog)->selectedItems().value(0), list(dialog)->item(row));
+                }
+                QTest::keyClick(target, Qt::Key_Return);
+            } else if (how == u"double click")
                 doubleClickRow(dialog, row);
             else if (how == u"click")
                 button(dialog, tutorial == 1 ? "cmdOK" : "cmdNext")->click();
@@ -121,6 +134,8 @@ private slots:
         row("Escape", 2, "Escape");
         row("OK with no row selected keeps the window open", 1, "OK");
         row("double click below the rows", 1, "below");
+        row("Enter in the drill list with no row selected, Cancel focused before", 1, "Enter");
+        row("Enter on the focused language button presses only it", 2, "Enter on cmdBM");
     }
     void nothingLoaded()
     {
@@ -145,6 +160,16 @@ private slots:
                                            QPoint(5, -5));
                 QVERIFY(dialog.isVisible());
                 f.tick(2); // the practice's clock goes on behind the tutorial
+                button(dialog, "cmdCancel")->click();
+            } else if (how == u"Enter" || how == u"Enter on cmdBM") {
+                QWidget *target = how == u"Enter" ? static_cast<QWidget *>(list(dialog))
+                                                  : button(dialog, "cmdBM");
+                button(dialog, "cmdCancel")->setFocus();
+                target->setFocus();
+                QTest::keyClick(target, Qt::Key_Return);
+                QVERIFY(dialog.isVisible());
+                QCOMPARE(button(dialog, "cmdBM")->text(),
+                         how == u"Enter" ? u"Bahasa Melayu"_qs : u"English"_qs);
                 button(dialog, "cmdCancel")->click();
             } else if (how == u"Escape") {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
