@@ -121,6 +121,10 @@ private slots:
             100, "Speed: 60 WPM", "Duration: 0 m: 9 s");
         row("650 ticks", "a b", 650, "Speed: 2 WPM", "Duration: 1 m: 5 s");
         row("1000 ticks", "a", 1000, "Speed: 1 WPM", "Duration: 1 m: 39 s");
+        row("24 words after 500 ticks: 28.8 shows as 29", QString("a ").repeated(23) + "a", 500,
+            "Speed: 29 WPM", "Duration: 0 m: 50 s");
+        row("25 words after 400 ticks: the sum passes 40 s, so 37.5 is never reached",
+            QString("a ").repeated(24) + "a", 400, "Speed: 37 WPM", "Duration: 0 m: 40 s");
         // 701 words in a minute: a 16-bit product would have wrapped to a negative speed.
         row("700 spaces: the speed does not wrap", QString("a ").repeated(700), 600,
             "Speed: 701 WPM", "Duration: 1 m: 0 s");
