@@ -93,6 +93,7 @@ public:
     void quit() override {}
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
     InputBoxWidget *makeInputBox(QWidget *parent) override;
+    QStringList dataFolders() const override { return {}; }
     Registry &registry() override { return m_registry; }
     ProgramLauncher &launcher() override { return m_launcher; }
 

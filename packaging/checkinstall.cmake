@@ -1,5 +1,5 @@
 # Installs the build into a fresh prefix and checks what the desktop reads from it:
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DID=... -DICON_SIZES=16;24;... -P checkinstall.cmake
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DID=... -DICON_SIZES=16;24;... -P checkinstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -17,6 +17,16 @@ foreach(file bin/keyvora share/man/man1/keyvora.1.gz share/doc/keyvora/copyright
              share/keyvora/USERMANUAL.hlp share/keyvora/USERMANUAL_BM.hlp)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+# The practice library, each language's set whole.
+foreach(set English Melayu)
+    file(GLOB sources "${SOURCE_DIR}/library/${set}/*.txt")
+    file(GLOB installed "${share}/keyvora/library/${set}/*.txt")
+    list(LENGTH sources expected)
+    list(LENGTH installed count)
+    if(expected EQUAL 0 OR NOT count EQUAL expected)
+        message(FATAL_ERROR "the ${set} practice library: ${count} of ${expected} texts installed")
     endif()
 endforeach()
 validate(desktop-file-validate ${share}/applications/${ID}.desktop)

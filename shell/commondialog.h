@@ -19,6 +19,9 @@ public:
     QString filter() const { return m_filter; }
     void setFlags(int flags) { m_flags = flags; }
     int flags() const { return m_flags; }
+    // The folder the open dialog starts in; empty leaves it to the dialog.
+    void setInitDir(const QString &folder) { m_initDir = folder; }
+    QString initDir() const { return m_initDir; }
     QString fileName() const { return m_fileName; }
 
     // Shows a modal open dialog; false when the learner cancelled it.
@@ -40,6 +43,7 @@ private:
     bool m_cancelError = false;
     QString m_filter;
     int m_flags = 0;
+    QString m_initDir;
     QString m_fileName;
     QString m_helpFile;
     QString m_helpKey;

@@ -125,11 +125,16 @@ FoundManual findHelpManual(const QString &fileName, const QStringList &folders, 
     return found;
 }
 
-QStringList helpFolders()
+QStringList programDataFolders()
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    return {QDir::currentPath(), program.path(),
+    return {program.path(),
             QDir::cleanPath(program.filePath(QStringLiteral(KEYVORA_DATADIR_FROM_BIN)))};
+}
+
+QStringList helpFolders()
+{
+    return QStringList{QDir::currentPath()} + programDataFolders();
 }
 
 } // namespace keyvora

@@ -42,6 +42,8 @@ struct FoundManual {
 FoundManual findHelpManual(const QString &fileName, const QStringList &folders, Language language);
 
 // The current folder, the program's folder and the installed data folder, in that order.
+// Beside the program, as in a build tree, then the installed data folder.
+QStringList programDataFolders();
 QStringList helpFolders();
 
 } // namespace keyvora

@@ -15,12 +15,19 @@
 #include "shell/platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -128,6 +135,7 @@ MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &ho
     setFixedSize(800, 600 + menuBar()->sizeHint().height());
     move(screen()->availableGeometry().center() - rect().center());
     rtbInput->setFocus();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
@@ -278,9 +286,29 @@ void MainWindow::mnuFileOpen_Click()
 {
     cmDlg->setCancelError(true);
     cmDlg->setFilter(kPracticeFileFilter);
+    cmDlg->setInitDir(m_openFolder.isEmpty() ? openStartFolder() : m_openFolder);
     if (!cmDlg->showOpen())
         return;
-    m_practiceFilePath = cmDlg->fileName();
+    m_openFolder = QFileInfo(cmDlg->fileName()).absolutePath();
+    loadPracticeFile(cmDlg->fileName());
+}
+
+// The practice library's texts in the window's language, or the learner's home when the
+// library is not there.
+QString MainWindow::openStartFolder() const
+{
+    for (const QString &folder : m_platform.dataFolders()) {
+        const QString set =
+            QDir(folder).filePath(QStringLiteral("library/") + caption(Text::LibrarySet));
+        if (QFileInfo(set).isDir())
+            return set;
+    }
+    return QDir::homePath();
+}
+
+void MainWindow::loadPracticeFile(const QString &path)
+{
+    m_practiceFilePath = path;
     PracticeFile file = readPracticeFile(m_practiceFilePath);
     switch (file.status) {
     case PracticeFile::Status::Loaded:
@@ -297,6 +325,58 @@ void MainWindow::mnuFileOpen_Click()
     case PracticeFile::Status::Unreadable:
         break;
     }
+}
+
+namespace {
+
+// A drop brings a practice text when its first item is a local file (a web address has no
+// local path); nothing else is taken.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data && data->hasUrls() ? data->urls() : QList<QUrl>();
+    return urls.isEmpty() ? QString() : urls.constFirst().toLocalFile();
+}
+
+// A window behind a modal one takes no drop, as it takes no key or click.
+bool takesDrop(const QMimeData *data)
+{
+    return !QApplication::activeModalWidget() && !droppedFile(data).isEmpty();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (takesDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (takesDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    if (!takesDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Loaded once the drop is over: a message about the file must not hold up the program
+    // the file came from, which waits for the drop to end.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path = droppedFile(event->mimeData())] {
+            loadPracticeFile(path);
+            activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::mnuFileReset_Click()

@@ -74,6 +74,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QString caption(Text id) const { return text(m_language, id); }
@@ -81,6 +84,8 @@ private:
     void buildMenus();
     void openTutorial(TutorialKind kind);
     void showModal(QDialog &dialog);
+    QString openStartFolder() const;
+    void loadPracticeFile(const QString &path);
 
     // InputBoxHandler
     void rtbInput_KeyDown(int keyCode, int shift) override;
@@ -123,6 +128,7 @@ private:
     std::unique_ptr<KeyGuidance> m_guidance;
     std::unique_ptr<PracticeAttempt> m_attempt;
     QString m_practiceFilePath;
+    QString m_openFolder; // of the file last chosen in this window's open dialog
 };
 
 } // namespace keyvora

@@ -3,6 +3,7 @@
 #include "engine/ticker.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     // The two practice boxes, parented to the given widget.
     virtual SourceBoxWidget *makeSourceBox(QWidget *parent) = 0;
     virtual InputBoxWidget *makeInputBox(QWidget *parent) = 0;
+
+    // The folders the program's own data may lie in, in the order they are tried.
+    virtual QStringList dataFolders() const = 0;
 
     // What the About box reads and starts.
     virtual Registry &registry() = 0;

@@ -37,6 +37,8 @@ void QtCommonDialog::prepareOpenDialog(QFileDialog &dialog) const
     // Only the description is shown, or the patterns would appear twice.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(qtNameFilters(filter()));
+    if (!initDir().isEmpty())
+        dialog.setDirectory(initDir());
 }
 
 bool QtCommonDialog::showOpen()

@@ -3,6 +3,7 @@
 #include "shell/bell.h"
 #include "shell/boxes/practicetextview.h"
 #include "shell/boxes/typingline.h"
+#include "shell/helpmanual.h"
 #include "shell/qtcommondialog.h"
 
 #include <QApplication>
@@ -69,6 +70,11 @@ SourceBoxWidget *QtPlatform::makeSourceBox(QWidget *parent)
 InputBoxWidget *QtPlatform::makeInputBox(QWidget *parent)
 {
     return new TypingLine(parent);
+}
+
+QStringList QtPlatform::dataFolders() const
+{
+    return programDataFolders();
 }
 
 } // namespace keyvora

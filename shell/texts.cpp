@@ -86,6 +86,8 @@ constexpr std::array kRows{
     Row{Text::HelpPage, u"Page of the manual", u"Halaman manual"},
     Row{Text::DescSource, u"The practice text to type", u"Teks latihan untuk ditaip"},
     Row{Text::DescNextLetter, u"The next character to type", u"Aksara seterusnya untuk ditaip"},
+    // The practice library's folder of texts in the window's language.
+    Row{Text::LibrarySet, u"English", u"Melayu"},
 };
 
 constexpr bool rowsInEnumOrder()

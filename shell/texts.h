@@ -74,6 +74,7 @@ enum class Text {
     HelpPage,
     DescSource,
     DescNextLetter,
+    LibrarySet,
 
     Count // not a text: the number of them
 };

@@ -1,12 +1,18 @@
 #include "windowfixture.h"
 
+#include "keyboard/keymodel.h"
 #include "lessons/practicefile.h"
 #include "readasowner.h"
 #include "rows.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <QStringDecoder>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +54,30 @@ QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray 
     else if (kind == QLatin1String("vanished"))
         script.whenChosen = [path] { QFile::remove(path); };
     return path;
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Drags the URLs over the window and, when it takes them, drops them; true if it took them.
+bool dragAndDrop(QWidget &window, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint middle = window.rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QCoreApplication::sendPostedEvents(); // the file is loaded once the drop is over
+    return drop.isAccepted();
 }
 
 } // namespace
@@ -151,6 +181,139 @@ private slots:
         QCOMPARE(int(f.platform.messages.size()), 1);
         const QString verdict = f.platform.messages.front().text;
         QVERIFY2(verdict.contains(QLatin1String("accuracy is [100 %]")), qPrintable(verdict));
+    }
+
+    // The practice library's set in the window's language, else home; then where the learner
+    // last chose a file in that window.
+    void openStartFolder_data()
+    {
+        columns<bool, bool, int, QString>({"malay", "library", "chosenIn", "folder"});
+        row("the English window starts in the English texts", false, true, 0, "library/English");
+        row("the Malay window starts in the Malay texts", true, true, 0, "library/Melayu");
+        row("without a library: the home folder", false, false, 0, "~");
+        row("after a file was chosen: that file's folder", true, true, 1, "mine");
+        row("a file chosen in the other window changes nothing here", true, true, 2,
+            "library/Melayu");
+    }
+    void openStartFolder()
+    {
+        QFETCH(bool, malay);
+        QFETCH(bool, library);
+        QFETCH(int, chosenIn);
+        QFETCH(QString, folder);
+        QTemporaryDir data;
+        QDir(data.path()).mkpath(u"mine"_qs);
+        if (library) {
+            QDir(data.path()).mkpath(u"library/English"_qs);
+            QDir(data.path()).mkpath(u"library/Melayu"_qs);
+        }
+        WindowFixture f;
+        // The first place to look holds nothing; the second holds the library.
+        f.platform.dataFolderList = {data.filePath(u"missing"_qs), data.path()};
+        WindowView english(f.window);
+        WindowView shown = malay ? f.malay() : english;
+        if (chosenIn != 0) {
+            f.platform.open.answer = writeFile(data.filePath(u"mine/own.txt"_qs), "own\n");
+            (chosenIn == 1 ? shown : english).window.mnuFileOpen_Click();
+            f.platform.open.answer.clear();
+        }
+        shown.window.mnuFileOpen_Click();
+        QCOMPARE(f.platform.open.seenInitDir,
+                 folder == u"~" ? QDir::homePath() : data.filePath(folder));
+    }
+
+    // A dropped file loads as File > Open loads it; nothing else is taken, and nothing at all
+    // behind a modal window.
+    void drop_data()
+    {
+        columns<bool, QStringList, bool, QString>({"malay", "items", "modal", "held"});
+        row("a file dropped on the English window", false, QStringList{"one"}, false, "one two\r");
+        row("a file dropped on the Malay window loads there", true, QStringList{"one"}, false,
+            "one two\r");
+        row("of two files the first loads", false, QStringList{"two", "one"}, false, "two\r");
+        row("a web address is refused", false, QStringList{"web"}, false, "previous\r");
+        row("a web address before a file is refused", false, QStringList{"web", "one"}, false,
+            "previous\r");
+        row("nothing is taken behind a modal window", false, QStringList{"one"}, true,
+            "previous\r");
+    }
+    void drop()
+    {
+        QFETCH(bool, malay);
+        QFETCH(QStringList, items);
+        QFETCH(bool, modal);
+        QFETCH(QString, held);
+        QTemporaryDir dir;
+        QList<QUrl> urls;
+        for (const QString &item : items) {
+            urls << (item == u"web"
+                         ? QUrl(u"https://example.com/lesson.txt"_qs)
+                         : QUrl::fromLocalFile(writeFile(dir.filePath(item + u".txt"_qs),
+                                                         item == u"one" ? "one\ntwo\n" : "two\n")));
+        }
+        WindowFixture f;
+        WindowView shown = malay ? f.malay() : WindowView(f.window);
+        shown.window.loadPracticeText(u"previous"_qs);
+        shown.type(u"p"_qs);
+        const bool loads = held != u"previous\r";
+        if (modal) {
+            f.platform.whenModal = [&](QDialog &) {
+                QCOMPARE(dragAndDrop(shown.window, urls), loads);
+            };
+            shown.action("mnuToolsAsc")->trigger();
+            QCOMPARE(f.platform.modalsShown.size(), 1);
+        } else {
+            QCOMPARE(dragAndDrop(shown.window, urls), loads);
+        }
+        QCOMPARE(shown.rtbSource->text(), held);
+        QCOMPARE(shown.rtbInput->text(), loads ? QString() : u"p"_qs);
+        QVERIFY(f.platform.messages.empty());
+    }
+
+    // Every text of the practice library, read and tidied as File > Open does: UTF-8, every
+    // character on a key of the diagram, and typable to its end without a mistake.
+    void libraryTexts_data()
+    {
+        columns<QString>({"path"});
+        const QDir library(QStringLiteral(KEYVORA_LIBRARY));
+        QStringList paths;
+        for (const QString &set : library.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            for (const QString &name : QDir(library.filePath(set)).entryList({u"*.txt"_qs}))
+                paths << library.filePath(set + u'/' + name);
+        }
+        paths.sort();
+        for (const QString &path : paths)
+            QTest::newRow(qPrintable(library.relativeFilePath(path))) << path;
+        if (paths.size() < 2)
+            QTest::newRow("the library is missing") << QString();
+    }
+    void libraryTexts()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(file.readAll());
+        QVERIFY(!utf8.hasError());
+        QVERIFY2(!decoded.contains(u'\r'), "Linux line ends only");
+
+        WindowFixture f;
+        f.platform.open.answer = path;
+        f.window.mnuFileOpen_Click();
+        const QString held = f.rtbSource->text();
+        QCOMPARE(held, heldText(decoded));
+        QVERIFY(held.size() > 1);
+        const QString text = held.chopped(1);
+        for (QChar c : text)
+            QVERIFY2(keyIndexForChar(c.unicode()), qPrintable(u"no key types "_qs + c));
+        QVERIFY2(!text.contains(u'*'),
+                 "the mistake mark counts against the learner even typed right");
+        f.type(text.chopped(1));
+        f.tick();
+        f.type(text.right(1));
+        QCOMPARE(f.platform.beeps, 0);
+        QCOMPARE(int(f.platform.messages.size()), 1);
+        QVERIFY(f.platform.messages.front().text.contains(u"[100 %]"_qs));
     }
 
     void fiftyMegabytesLoadWhole()

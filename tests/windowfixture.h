@@ -22,6 +22,7 @@ struct OpenScript {
     QString answer;                   // empty: the learner cancels
     std::function<void()> whenChosen; // runs as the dialog closes on a chosen file
     QString seenFilter;
+    QString seenInitDir;
     bool seenCancelError = false;
     QStringList seenHelp; // file, keyword and command of each help request
 };
@@ -35,6 +36,7 @@ public:
     bool showOpen() override
     {
         m_script.seenFilter = filter();
+        m_script.seenInitDir = initDir();
         m_script.seenCancelError = cancelError();
         if (m_script.answer.isEmpty())
             return false;
@@ -136,6 +138,7 @@ public:
         modalsShown.push_back(dialog.objectName());
         dialog.setResult(QDialog::Rejected);
         QWidget *owner = QApplication::activeWindow();
+        dialog.setWindowModality(Qt::ApplicationModal);
         dialog.show();
         // Access keys reach only the active window.
         dialog.activateWindow();
@@ -155,6 +158,7 @@ public:
         return m_real.makeSourceBox(parent);
     }
     InputBoxWidget *makeInputBox(QWidget *parent) override { return m_real.makeInputBox(parent); }
+    QStringList dataFolders() const override { return dataFolderList; }
     Registry &registry() override { return fakeRegistry; }
     ProgramLauncher &launcher() override { return fakeLauncher; }
 
@@ -164,6 +168,7 @@ public:
     OpenScript open;
     std::function<void(QDialog &)> whenModal;
     QStringList modalsShown;
+    QStringList dataFolderList; // none: no practice library is installed
     FakeRegistry fakeRegistry;
     FakeLauncher fakeLauncher;
 
