@@ -1,7 +1,7 @@
 #include "benchplatform.h"
 
-#include "shell/boxes/practicetextview.h"
-#include "shell/boxes/typingline.h"
+#include "boxes/practicetextview.h"
+#include "boxes/typingline.h"
 #include "stockboxes.h"
 
 #include <QDialog>

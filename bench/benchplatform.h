@@ -2,6 +2,7 @@
 
 #include "shell/commondialog.h"
 #include "shell/platform.h"
+#include "shell/qtticker.h"
 #include "shell/registry.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "benchwindow.h"
 
-#include "shell/boxes/boxwidgets.h"
+#include "boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
 
 #include <QAction>

@@ -7,8 +7,8 @@
 #include "report.h"
 #include "results.h"
 
-#include "keyboard/keyguidance.h"
-#include "shell/boxes/boxwidgets.h"
+#include "shell/keyguidance.h"
+#include "boxes/boxwidgets.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
 #include "shell/qtplatform.h"

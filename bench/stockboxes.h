@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/boxes/boxwidgets.h"
+#include "boxes/boxwidgets.h"
 
 class QLineEdit;
 class QTextDocument;

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QTimer>
-
 #include <functional>
 #include <memory>
 
 namespace keyvora {
 
-// A 100 ms timer whose tick is a plain call, so tests can tick without waiting.
+// A timer whose tick is a plain call, so tests can tick without waiting.
 class Ticker {
 public:
     virtual ~Ticker() = default;
@@ -18,27 +16,5 @@ public:
 
 // How an owner of timers gets them: the desktop's real ones, or manual ones under test.
 using TickerFactory = std::function<std::unique_ptr<Ticker>(std::function<void()> onTick)>;
-
-// The real thing. Precise, because the clock is the sum of its ticks and must not drift
-// from the wall by more than the ticks' own jitter.
-class QtTicker final : public Ticker {
-public:
-    explicit QtTicker(std::function<void()> onTick, int intervalMs = 100)
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(intervalMs);
-        QObject::connect(&m_timer, &QTimer::timeout, std::move(onTick));
-    }
-    void start() override
-    {
-        if (!m_timer.isActive())
-            m_timer.start();
-    }
-    void stop() override { m_timer.stop(); }
-    bool isActive() const override { return m_timer.isActive(); }
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace keyvora

@@ -1,6 +1,6 @@
 #include "keyboard/keyboarddiagram.h"
 
-#include "keyboard/designfont.h"
+#include "design/designfont.h"
 #include "keyboard/svgpicture.h"
 
 namespace keyvora {

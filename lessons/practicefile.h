@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textio/boundedfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,19 +10,10 @@ namespace keyvora {
 inline constexpr qint64 kMaxPracticeFileBytes = qint64(64) * 1024 * 1024;
 
 struct PracticeFile {
-    enum class Status { Loaded, Unreadable, TooLarge };
+    using Status = FileBytes::Status;
     Status status = Status::Unreadable;
     QString text; // the decoded text when Loaded
 };
-
-// The bytes of a regular file of at most maxBytes. Anything that is not a readable regular
-// file (a folder, a pipe, a device, a dangling or looping link) is Unreadable; nothing here
-// blocks.
-struct FileBytes {
-    PracticeFile::Status status = PracticeFile::Status::Unreadable;
-    QByteArray bytes; // when Loaded
-};
-FileBytes readRegularFile(const QString &path, qint64 maxBytes);
 
 // Reads a regular file of at most kMaxPracticeFileBytes whole and decodes it. Anything that
 // is not a readable regular file (a folder, a pipe, a device, a dangling or looping link)

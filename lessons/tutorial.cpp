@@ -1,6 +1,6 @@
 #include "lessons/tutorial.h"
 
-#include "keyboard/designfont.h"
+#include "design/designfont.h"
 #include "keyboard/keyboarddiagram.h"
 #include "lessons/drills.h"
 #include "lessons/practicetarget.h"

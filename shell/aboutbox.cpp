@@ -1,6 +1,6 @@
 #include "shell/aboutbox.h"
 
-#include "keyboard/keymodel.h"
+#include "design/units.h"
 #include "shell/platform.h"
 #include "shell/programidentity.h"
 #include "shell/registry.h"

@@ -1,7 +1,8 @@
 #include "shell/ascconverter.h"
 
-#include "keyboard/designfont.h"
-#include "keyboard/keymodel.h"
+#include "design/designfont.h"
+#include "design/units.h"
+#include "textio/windows1252.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,14 +13,6 @@
 namespace keyvora {
 
 namespace {
-
-// Windows-1252 puts printable characters where Latin-1 has its C1 controls; zero marks the
-// five codes it leaves unassigned.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 // The character a key press stands for, as the design's key-press event sees it: control keys
 // give their control codes, and Ctrl with a letter gives 1 to 26 whatever text the desktop
@@ -51,10 +44,9 @@ char32_t pressedCharacter(const QKeyEvent &event)
 
 int characterCode(char32_t character)
 {
-    if (character >= 0x80 && character < 0xA0)
-        return int(character); // a C1 control: Windows-1252 has none, so the code point
-    for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-        if (kCp1252High[i] != 0 && kCp1252High[i] == character)
+    // The bytes Windows-1252 leaves undefined stand for themselves, as C1 controls do.
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] == character)
             return int(0x80 + i);
     }
     return int(character);

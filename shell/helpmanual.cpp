@@ -1,6 +1,6 @@
 #include "shell/helpmanual.h"
 
-#include "lessons/practicefile.h"
+#include "textio/boundedfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -102,9 +102,9 @@ FoundManual findHelpManual(const QString &fileName, const QStringList &folders, 
         if (name.isEmpty() || !QFileInfo::exists(path))
             continue;
         const FileBytes file = readRegularFile(path, kMaxHelpFileBytes);
-        if (file.status == PracticeFile::Status::TooLarge) {
+        if (file.status == FileBytes::Status::TooLarge) {
             refuse(path, Text::HelpTooLarge);
-        } else if (file.status != PracticeFile::Status::Loaded) {
+        } else if (file.status != FileBytes::Status::Loaded) {
             refuse(path, Text::HelpNotAFile);
         } else if (!decodeManual(file.bytes, found.markdown)) {
             refuse(path, Text::HelpNotText);

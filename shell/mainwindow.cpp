@@ -1,8 +1,7 @@
 #include "shell/mainwindow.h"
 
-#include "keyboard/designfont.h"
+#include "design/designfont.h"
 #include "keyboard/keyboarddiagram.h"
-#include "keyboard/keyguidance.h"
 #include "keyboard/keymodel.h"
 #include "lessons/builtintests.h"
 #include "lessons/practicefile.h"
@@ -12,6 +11,7 @@
 #include "shell/ascconverter.h"
 #include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
+#include "shell/keyguidance.h"
 #include "shell/platform.h"
 
 #include <QAction>

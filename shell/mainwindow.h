@@ -1,10 +1,10 @@
 #pragma once
 
+#include "boxes/boxwidgets.h"
 #include "engine/attemptview.h"
 #include "engine/practiceattempt.h"
 #include "lessons/practicetarget.h"
 #include "lessons/tutorialdesigns.h"
-#include "shell/boxes/boxwidgets.h"
 #include "shell/texts.h"
 
 #include <QMainWindow>

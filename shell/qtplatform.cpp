@@ -1,10 +1,11 @@
 #include "shell/qtplatform.h"
 
+#include "boxes/practicetextview.h"
+#include "boxes/typingline.h"
 #include "shell/bell.h"
-#include "shell/boxes/practicetextview.h"
-#include "shell/boxes/typingline.h"
 #include "shell/helpmanual.h"
 #include "shell/qtcommondialog.h"
+#include "shell/qtticker.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -5,9 +5,9 @@
 
 namespace keyvora {
 
-// The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
 class Bell;
 
+// The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
 class QtPlatform final : public Platform {
 public:
     QtPlatform();

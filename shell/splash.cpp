@@ -1,7 +1,7 @@
 #include "shell/splash.h"
 
-#include "keyboard/designfont.h"
-#include "keyboard/keymodel.h"
+#include "design/designfont.h"
+#include "design/units.h"
 #include "keyboard/svgpicture.h"
 #include "shell/platform.h"
 #include "shell/programidentity.h"

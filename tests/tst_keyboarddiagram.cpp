@@ -1,6 +1,6 @@
 #include "rows.h"
 
-#include "keyboard/designfont.h"
+#include "design/designfont.h"
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/svgpicture.h"
 

@@ -3,8 +3,8 @@
 
 #include "rows.h"
 
-#include "shell/boxes/practicetextview.h"
-#include "shell/boxes/typingline.h"
+#include "boxes/practicetextview.h"
+#include "boxes/typingline.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 
 #include "keyboard/boxlabel.h"
 #include "keyboard/keyboarddiagram.h"
-#include "keyboard/keyguidance.h"
+#include "shell/keyguidance.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "rows.h"
 
-#include "shell/boxes/wrappedtextlayout.h"
+#include "boxes/wrappedtextlayout.h"
 
 #include <QFont>
 

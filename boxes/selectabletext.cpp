@@ -1,4 +1,4 @@
-#include "shell/boxes/selectabletext.h"
+#include "boxes/selectabletext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

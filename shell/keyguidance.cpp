@@ -1,4 +1,4 @@
-#include "keyboard/keyguidance.h"
+#include "shell/keyguidance.h"
 
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/keymodel.h"

@@ -1,6 +1,6 @@
-#include "shell/boxes/textboxaccessible.h"
+#include "boxes/textboxaccessible.h"
 
-#include "shell/boxes/accessibletextsource.h"
+#include "boxes/accessibletextsource.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shell/boxes/textboundaries.h"
+#include "boxes/textboundaries.h"
 
 namespace keyvora {
 

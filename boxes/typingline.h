@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/boxes/boxwidgets.h"
-#include "shell/boxes/selectabletext.h"
+#include "boxes/boxwidgets.h"
+#include "boxes/selectabletext.h"
 
 #include <QBasicTimer>
 #include <QTextLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/boxes/textboundaries.h"
+#include "boxes/textboundaries.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "shell/boxes/practicetextview.h"
+#include "boxes/practicetextview.h"
 
-#include "shell/boxes/textboxaccessible.h"
+#include "boxes/textboxaccessible.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/boxes/boxwidgets.h"
+#include "boxes/boxwidgets.h"
 
 #include <QKeyEvent>
 

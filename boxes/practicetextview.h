@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/boxes/boxwidgets.h"
-#include "shell/boxes/selectabletext.h"
-#include "shell/boxes/wrappedtextlayout.h"
+#include "boxes/boxwidgets.h"
+#include "boxes/selectabletext.h"
+#include "boxes/wrappedtextlayout.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "shell/boxes/wrappedtextlayout.h"
+#include "boxes/wrappedtextlayout.h"
 
-#include "shell/boxes/textboundaries.h"
+#include "boxes/textboundaries.h"
 
 #include <QTextOption>
 

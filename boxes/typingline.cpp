@@ -1,6 +1,6 @@
-#include "shell/boxes/typingline.h"
+#include "boxes/typingline.h"
 
-#include "shell/boxes/textboxaccessible.h"
+#include "boxes/textboxaccessible.h"
 
 #include <QAccessible>
 #include <QClipboard>

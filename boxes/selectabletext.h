@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/boxes/accessibletextsource.h"
+#include "boxes/accessibletextsource.h"
 
 #include <QString>
 
