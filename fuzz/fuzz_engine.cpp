@@ -4,7 +4,7 @@
 
 #include "engine/practiceattempt.h"
 #include "require.h"
-#include "tests/reference.h"
+#include "tests/support/reference.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -2,7 +2,7 @@
 
 #include "engine/normalisation.h"
 #include "require.h"
-#include "tests/reference.h"
+#include "tests/support/reference.h"
 
 #include <cstdint>
 #include <cstring>
