@@ -21,7 +21,6 @@ public:
     void setFillMode(FillMode mode);
     QColor fillColour() const { return m_fillColour; }
     void setFillColour(const QColor &colour);
-    bool hasBorder() const { return m_border; }
     void setBorder(bool border);
 
 protected:

@@ -56,7 +56,6 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
         box->setCaption(face.caption);
         box->setFillColour(face.fill ? toColor(*face.fill) : buttonFace);
         box->setFillMode(face.opaque ? FillMode::Opaque : FillMode::Transparent);
-        m_keyBoxes.push_back(box);
         if (key.index)
             m_lblKey[std::size_t(*key.index)] = box;
     }

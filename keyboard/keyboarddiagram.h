@@ -6,7 +6,6 @@
 #include <QFrame>
 
 #include <array>
-#include <vector>
 
 namespace keyvora {
 
@@ -32,11 +31,6 @@ public:
     BoxLabel *lblKey(int index) const;
     // The finger marker of a slot, or null outside 0 to 8 and in diagrams without hands.
     BoxLabel *lblFinger(int slot) const;
-    // Any of the 61 key boxes, the static keys included, by position in keys(); null past them.
-    BoxLabel *keyBox(std::size_t position) const
-    {
-        return position < m_keyBoxes.size() ? m_keyBoxes[position] : nullptr;
-    }
 
     // Addressed by lblKey index; an index without a member is passed over.
     void setKeyFillMode(int index, FillMode mode);
@@ -50,7 +44,6 @@ private:
                  int endSlot);
 
     DiagramDesign m_design;
-    std::vector<BoxLabel *> m_keyBoxes;
     std::array<BoxLabel *, 128> m_lblKey{};
     std::array<BoxLabel *, kFingerSlots> m_lblFinger{};
 };

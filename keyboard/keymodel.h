@@ -78,7 +78,6 @@ namespace colours {
 constexpr Rgb kLit{0, 255, 0};
 constexpr Rgb kEnterFill{224, 224, 224};
 constexpr Rgb kFingerMarker{255, 192, 128};
-constexpr Rgb kHandGround{236, 233, 216};
 constexpr Rgb kShiftLeftHand{255, 192, 255};  // left hand's symbols and the right Shift
 constexpr Rgb kShiftRightHand{255, 255, 192}; // right hand's symbols and the left Shift
 } // namespace colours

@@ -16,8 +16,10 @@ namespace keyvora {
 
 namespace {
 
-const QString kMalayButton = QStringLiteral("Bahasa Melayu");
-const QString kEnglishButton = QStringLiteral("English");
+QString inLanguage(TutorialText text, bool malay)
+{
+    return QString::fromUtf16(malay ? text.malay : text.english);
+}
 
 QLabel *paragraph(QWidget *parent, const char *name, const TwipRect &rect, const char16_t *text)
 {
@@ -71,7 +73,7 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
 
     // Made in reading order, the order a screen reader follows: the language button above the
     // diagram, the drill list to the right of everything but the buttons below it.
-    cmdBM = button(this, "cmdBM", kMalayButton, m_design.languageButton);
+    cmdBM = button(this, "cmdBM", inLanguage(kLanguageButtonText, false), m_design.languageButton);
     fraKeyboard = new KeyboardDiagram(m_design.diagram, this);
     fraKeyboard->describe(false);
     if (!m_design.drill) {
@@ -79,7 +81,7 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
         lstLR->setObjectName(QStringLiteral("lstLR"));
         lstLR->setGeometry(twipsRect(m_design.drillList));
         lstLR->setFont(designFont(QStringLiteral("Verdana"), 9.75));
-        lstLR->setAccessibleName(QStringLiteral("Drills"));
+        lstLR->setAccessibleName(inLanguage(kDrillListName, false));
         for (int row = 0; row < kFingerDrills; ++row)
             lstLR->addItem(fingerDrillCaption(row));
         connect(lstLR, &QListWidget::itemDoubleClicked, this, &Tutorial::lstLR_DblClick);
@@ -107,8 +109,8 @@ Tutorial::Tutorial(TutorialKind kind, PracticeTarget &target, QWidget *parent)
 // The window's language is read off the button alone.
 void Tutorial::cmdBM_Click()
 {
-    const bool toMalay = cmdBM->text() == kMalayButton;
-    cmdBM->setText(toMalay ? kEnglishButton : kMalayButton);
+    const bool toMalay = cmdBM->text() == inLanguage(kLanguageButtonText, false);
+    cmdBM->setText(inLanguage(kLanguageButtonText, toMalay));
     const QString title = QString::fromUtf16(toMalay ? m_design.malayTitle : m_design.englishTitle);
     setWindowTitle(title);
     lblTitle->setText(title);
@@ -118,7 +120,7 @@ void Tutorial::cmdBM_Click()
     }
     fraKeyboard->describe(toMalay);
     if (lstLR)
-        lstLR->setAccessibleName(toMalay ? QStringLiteral("Latihan") : QStringLiteral("Drills"));
+        lstLR->setAccessibleName(inLanguage(kDrillListName, toMalay));
 }
 
 void Tutorial::cmdNext_Click()

@@ -44,4 +44,14 @@ struct TutorialDesign {
 
 const TutorialDesign &tutorialDesign(TutorialKind kind);
 
+// The texts all three tutorials share, English and Malay side by side, each as the window shows
+// it in that language.
+struct TutorialText {
+    const char16_t *english;
+    const char16_t *malay;
+};
+// The language button names the language it switches to.
+inline constexpr TutorialText kLanguageButtonText{u"Bahasa Melayu", u"English"};
+inline constexpr TutorialText kDrillListName{u"Drills", u"Latihan"};
+
 } // namespace keyvora

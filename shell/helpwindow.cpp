@@ -113,7 +113,6 @@ HelpWindow::HelpWindow(const FoundManual &found, Language language, QWidget *par
     , m_browser(new HelpBrowser(nullptr))
     , m_find(new QLineEdit(this))
     , m_notice(new QLabel(nullptr))
-    , m_language(language)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);

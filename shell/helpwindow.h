@@ -57,7 +57,6 @@ private:
     HelpBrowser *m_browser;
     QLineEdit *m_find;
     QLabel *m_notice;
-    Language m_language;
 };
 
 } // namespace keyvora

@@ -28,7 +28,6 @@ public:
     void tmrSplash_Timer();
     void Frame1_Click();
     void Form_KeyPress(char32_t keyAscii);
-    bool hasLeft() const { return m_left; }
     // Runs once, right after the splash is first on screen: the time to prepare what follows.
     void whenShown(std::function<void()> onShown) { m_onShown = std::move(onShown); }
 

@@ -102,8 +102,8 @@ private slots:
         QFETCH(int, window);
         QFETCH(Fills, opaque);
         KeyboardDiagram diagram{DiagramWindow(window)};
-        for (std::size_t i = 0; i < keys().size(); ++i) {
-            const BoxLabel *box = diagram.keyBox(i);
+        for (const KeySpec &key : keys()) {
+            const auto *box = diagram.findChild<BoxLabel *>(keyObjectName(key));
             QCOMPARE(box->fillMode() == FillMode::Opaque, opaque.contains(box->objectName()));
             if (opaque.contains(box->objectName()))
                 QCOMPARE(box->fillColour(), opaque.value(box->objectName()));
