@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Keyvora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpus of fuzz_engine: a few learner sessions spelt in the byte format the
 harness reads. FuzzedDataProvider takes integers from the end of the input, so each session
 is written as the reversed stream of the values the harness consumes, most significant first."""

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice attempt fed raw event streams: keys with any code, edits of the input box,
 // loads of any text, resets and ticks. The boxes here keep the change contract of the real
 // ones; after every event the attempt must agree with the state table and with its figures.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rewrites of a loaded text, checked against the one-pass account of what they must give.
 
 #include "engine/normalisation.h"

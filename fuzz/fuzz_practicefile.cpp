@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes a learner's file may hold: decoding must not fail, must keep every byte's worth
 // of text, and reading the same bytes from disk must give the same text.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keyvora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time from its seed
 # corpus. Any crash, hang, leak or sanitizer report fails the run; the input that caused it
 # is kept in <build-dir>/artifacts for replay (<build-dir>/fuzz_<target> <file>).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Keyvora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a fresh prefix and checks what the desktop reads from it:
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DID=... -DICON_SIZES=16;24;... -P checkinstall.cmake
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reader below File > Open: the decoder table and what the window cannot show. Hostile
 // files (folder, FIFO, device, link loop, no permission, gone) are in tst_fileopen.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long seeded sessions of keys, edits, loads, resets, ticks and language switches against the
 // real main windows, each checked after every event against an account of its attempt kept
 // apart from the engine.

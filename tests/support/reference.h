@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // An account of the attempt kept apart from the engine, shared by the model test and the fuzz
