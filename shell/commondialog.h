@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/texts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,9 @@ public:
     QString helpKey() const { return m_helpKey; }
     void setHelpCommand(int command) { m_helpCommand = command; }
     int helpCommand() const { return m_helpCommand; }
+    // The language the help viewer speaks, its window's; the file alone does not say.
+    void setHelpLanguage(Language language) { m_helpLanguage = language; }
+    Language helpLanguage() const { return m_helpLanguage; }
     // Opens the help viewer and returns at once.
     virtual void showHelp() = 0;
 
@@ -51,6 +56,7 @@ private:
     QString m_helpFile;
     QString m_helpKey;
     int m_helpCommand = 0;
+    Language m_helpLanguage = Language::English;
 };
 
 } // namespace keyvora

@@ -472,6 +472,7 @@ void MainWindow::mnuHelpContents_Click()
     cmDlg->setHelpFile(caption(Text::HelpFile));
     cmDlg->setHelpKey(QString());
     cmDlg->setHelpCommand(kHelpKeywordLookup);
+    cmDlg->setHelpLanguage(m_language);
     cmDlg->showHelp();
 }
 

@@ -60,11 +60,10 @@ QtCommonDialog::~QtCommonDialog()
 }
 
 // The keyword is always empty and the command always the keyword lookup, and an empty
-// keyword opens the manual at its index; the file's name says which language it is in.
+// keyword opens the manual at its index.
 void QtCommonDialog::showHelp()
 {
-    const Language language =
-        helpFile() == text(Language::Malay, Text::HelpFile) ? Language::Malay : Language::English;
+    const Language language = helpLanguage();
     if (!m_help) {
         m_help = new HelpWindow(findHelpManual(helpFile(), helpFolders(), language), language);
         QObject::connect(m_help, &HelpWindow::closed, [] {

@@ -414,8 +414,8 @@ private slots:
         }
     }
 
-    // The Malay window asks for the Malay manual; either way, the keyword is empty and the
-    // command the keyword lookup.
+    // The Malay window asks for the Malay manual, shown in Malay; either way, the keyword is
+    // empty and the command the keyword lookup.
     void helpContents()
     {
         WindowFixture f;
@@ -423,7 +423,7 @@ private slots:
         WindowView malay = f.malay();
         malay.action("mnuHelpContents")->trigger();
         QCOMPARE(f.platform.open.seenHelp,
-                 QStringList({"USERMANUAL.hlp||257", "USERMANUAL_BM.hlp||257"}));
+                 QStringList({"USERMANUAL.hlp||257|English", "USERMANUAL_BM.hlp||257|Malay"}));
     }
 
     void helpClosesToTheInputBox()
@@ -431,6 +431,7 @@ private slots:
         WindowFixture f;
         QtCommonDialog dialog(&f.window);
         dialog.setHelpFile(text(Language::Malay, Text::HelpFile));
+        dialog.setHelpLanguage(Language::Malay);
         dialog.showHelp();
         HelpWindow *help = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets())

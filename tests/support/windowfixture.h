@@ -24,7 +24,7 @@ struct OpenScript {
     QString seenFilter;
     QString seenInitDir;
     bool seenCancelError = false;
-    QStringList seenHelp; // file, keyword and command of each help request
+    QStringList seenHelp; // file, keyword, command and language of each help request
 };
 
 class FakeCommonDialog final : public CommonDialog {
@@ -47,8 +47,10 @@ public:
     }
     void showHelp() override
     {
-        m_script.seenHelp
-            << QStringLiteral("%1|%2|%3").arg(helpFile(), helpKey()).arg(helpCommand());
+        m_script.seenHelp << QStringLiteral("%1|%2|%3|%4")
+                                 .arg(helpFile(), helpKey())
+                                 .arg(helpCommand())
+                                 .arg(helpLanguage() == Language::Malay ? u"Malay" : u"English");
     }
 
 private:
