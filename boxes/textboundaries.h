@@ -9,6 +9,7 @@ namespace keyvora {
 struct TextSpan {
     qsizetype start = 0;
     qsizetype end = 0;
+    bool isEmpty() const { return end <= start; }
 };
 
 // Text units around an offset. Each helper looks at a window of the text only, so a whole book in

@@ -470,6 +470,8 @@ private slots:
             "", "Hello world. Next one.\n", "Last");
         row("nothing past the last character", int(Practice), QAccessible::CharBoundary,
             int(kText.size()), "t", "", "");
+        bothRows("nothing at an offset beyond the text", QAccessible::WordBoundary,
+                 int(kText.size()) + 5, "", "", "");
         row("practice: a line is what the view shows", int(Practice), QAccessible::LineBoundary, 3,
             "", "Hello world. Next one.\n", "Last");
         row("input: one line holds everything", int(Input), QAccessible::LineBoundary, 3, "", kText,
