@@ -20,14 +20,6 @@ inline bool isHardBreak(QChar c)
     return c == u'\r' || c == u'\n';
 }
 
-// Control characters other than tab have no glyph of their own; both boxes show each as a small
-// white square (Liberation Serif has one), so that it takes a place the learner can see.
-inline bool isShownAsStandIn(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x7F;
-}
-inline constexpr char16_t kControlStandIn = 0x25A1;
-
 // The grapheme, word or sentence that holds offset (the empty span at the end of the text).
 TextSpan unitAt(const QString &text, qsizetype offset, QTextBoundaryFinder::BoundaryType type);
 // The paragraph that holds offset, line break excluded. Scans as far as the paragraph goes.

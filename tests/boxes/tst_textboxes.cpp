@@ -407,6 +407,33 @@ private slots:
         QCOMPARE(m_line->text(), QString());
     }
 
+    void controlCharactersShowAsASquare_data()
+    {
+        columns<int, QString, bool>({"box", "character", "square"});
+        bothRows("NUL", QString(QChar(0)), true);
+        bothRows("Ctrl+A's code", "\x01", true);
+        bothRows("Escape", "\x1b", true);
+        bothRows("DEL", "\x7f", true);
+        row("input: a CR handed to the line", int(Input), "\r", true);
+        bothRows("a tab keeps its own width", "\t", false);
+    }
+    // Both boxes give the character the place a white square would take, so that the learner
+    // sees it where it is in the text.
+    void controlCharactersShowAsASquare()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, character);
+        QFETCH(bool, square);
+        const auto rectOfMiddle = [&](const QString &middle) {
+            setText(box, "a" + middle + "b");
+            source(box)->revealOffset(0);
+            return source(box)->characterRect(1);
+        };
+        const QRect shown = rectOfMiddle(character);
+        QVERIFY(shown.width() > 0);
+        QCOMPARE(shown == rectOfMiddle(QStringLiteral(u"\u25A1")), square);
+    }
+
     void learnerCannotEditThePracticeText()
     {
         m_view->setText("Type this.\r");
