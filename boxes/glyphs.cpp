@@ -1,5 +1,7 @@
 #include "boxes/glyphs.h"
 
+#include <QTextLayout>
+
 namespace keyvora {
 
 namespace {
@@ -25,6 +27,14 @@ QString withStandIns(QStringView text, QList<int> *standIns)
         }
     }
     return shown;
+}
+
+QRectF characterBox(const QTextLayout &layout, const QTextLine &line, int cursor,
+                    const QPointF &origin)
+{
+    const qreal x1 = line.cursorToX(cursor);
+    const qreal x2 = line.cursorToX(layout.nextCursorPosition(cursor));
+    return {origin.x() + qMin(x1, x2), origin.y(), qAbs(x2 - x1), line.height()};
 }
 
 } // namespace keyvora

@@ -1,5 +1,6 @@
 #include "boxes/practicetextview.h"
 
+#include "boxes/glyphs.h"
 #include "boxes/textboxaccessible.h"
 
 #include <QAccessible>
@@ -184,10 +185,7 @@ QRect PracticeTextView::characterRect(qsizetype offset) const
     const std::optional<QRectF> row = rowRect(offset, &line);
     if (!row || offset >= m_text.size())
         return {};
-    const int cursor = m_lines.cursorOf(line, offset);
-    const qreal x1 = line.line.cursorToX(cursor);
-    const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
-    return QRectF(row->left() + qMin(x1, x2), row->top(), qAbs(x2 - x1), row->height())
+    return characterBox(*line.layout, line.line, m_lines.cursorOf(line, offset), row->topLeft())
         .toAlignedRect();
 }
 
@@ -387,13 +385,10 @@ QRect PracticeTextView::markRect(qint64 position) const
     const std::optional<QRectF> row = rowRect(position, &line);
     if (!row)
         return {};
-    const int cursor = m_lines.cursorOf(line, position);
-    const qreal x1 = line.line.cursorToX(cursor);
-    const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
+    const QRectF box =
+        characterBox(*line.layout, line.line, m_lines.cursorOf(line, position), row->topLeft());
     const qreal slack = fontMetrics().averageCharWidth();
-    return QRectF(row->left() + qMin(x1, x2) - 2, row->top(), qAbs(x2 - x1) + slack + 4,
-                  row->height())
-        .toAlignedRect();
+    return QRectF(box.left() - 2, box.top(), box.width() + slack + 4, box.height()).toAlignedRect();
 }
 
 qsizetype PracticeTextView::hitTest(const QPoint &point) const
@@ -640,12 +635,10 @@ void PracticeTextView::paintEvent(QPaintEvent *event)
             break;
 
         if (m_position >= line.start && m_position < line.end && m_position < length) {
-            const int cursor = m_lines.cursorOf(line, m_position);
-            const qreal x1 = line.line.cursorToX(cursor);
-            const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
-            painter.fillRect(QRectF(origin.x() + qMin(x1, x2), origin.y(),
-                                    qMax(minimumMark, qAbs(x2 - x1)), height),
-                             markColor);
+            QRectF mark =
+                characterBox(*line.layout, line.line, m_lines.cursorOf(line, m_position), origin);
+            mark.setWidth(qMax(minimumMark, mark.width()));
+            painter.fillRect(mark, markColor);
         }
         QRectF selected;
         if (selectionStart < selectionEnd && selectionStart < line.end &&

@@ -181,14 +181,11 @@ QRect TypingLine::characterRect(qsizetype offset) const
     ensureLayout();
     if (offset < m_viewStart || offset >= m_shownEnd)
         return {};
-    const QTextLine line = m_layout.lineAt(0);
-    const int index = indexOf(offset);
-    const qreal x1 = line.cursorToX(index);
-    const qreal x2 = line.cursorToX(m_layout.nextCursorPosition(index));
     const QRect area = textArea();
-    const QRect rect =
-        QRectF(area.left() + qMin(x1, x2), lineTop(), qAbs(x2 - x1), line.height()).toAlignedRect();
-    return rect.intersected(area);
+    return characterBox(m_layout, m_layout.lineAt(0), indexOf(offset),
+                        QPointF(area.left(), lineTop()))
+        .toAlignedRect()
+        .intersected(area);
 }
 
 qsizetype TypingLine::offsetAt(const QPoint &point) const

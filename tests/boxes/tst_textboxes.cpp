@@ -407,6 +407,30 @@ private slots:
         QCOMPARE(m_line->text(), QString());
     }
 
+    void characterRectsRunWithTheText_data()
+    {
+        columns<int, QString, bool>({"box", "text", "rightwards"});
+        bothRows("Latin runs left to right", "word", true);
+        bothRows("Hebrew runs right to left", QStringLiteral(u"\u05E9\u05DC\u05D5\u05DD"), false);
+    }
+    void characterRectsRunWithTheText()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QFETCH(bool, rightwards);
+        setText(box, text);
+        source(box)->revealOffset(0);
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            const QRect here = source(box)->characterRect(i);
+            const QRect next = source(box)->characterRect(i + 1);
+            QVERIFY(here.width() > 0 && next.width() > 0);
+            QCOMPARE(next.center().x() > here.center().x(), rightwards);
+            // Just inside the edge where the character begins, a click puts the caret before it.
+            const QPoint begins(rightwards ? here.left() + 1 : here.right() - 1, here.center().y());
+            QCOMPARE(source(box)->offsetAt(begins), i);
+        }
+    }
+
     void controlCharactersShowAsASquare_data()
     {
         columns<int, QString, bool>({"box", "character", "square"});
