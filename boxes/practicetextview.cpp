@@ -13,7 +13,6 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
 
-#include <limits>
 #include <utility>
 
 namespace keyvora {
@@ -687,42 +686,28 @@ void PracticeTextView::onScrollAction(int action)
         scrollTo(m_text.size());
         break;
     case QAbstractSlider::SliderMove:
-        scrollTo(fromBar(m_scrollBar->sliderPosition()));
+        scrollTo(m_scrollBar->sliderPosition());
         break;
     default:
         break;
     }
-    m_scrollBar->setSliderPosition(toBar(m_top));
+    m_scrollBar->setSliderPosition(int(m_top));
 }
 
 void PracticeTextView::syncScrollBar() const
 {
     m_scrollBarStale = false;
-    // The bar counts characters, not lines: lines are only known near the view.
+    // The bar counts characters, not lines: lines are only known near the view. An int holds
+    // any offset: a practice file is at most 64 MiB and its line ends become spaces, so its text
+    // is at most 64 Mi characters and the end marker.
     const TextSpan shown = shownSpan();
     const qsizetype length = m_text.size();
     const qsizetype page = qMax<qsizetype>(1, shown.end - shown.start);
     const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(0, toBar(qMax<qsizetype>(0, length - page)));
-    m_scrollBar->setPageStep(toBar(page));
-    m_scrollBar->setValue(toBar(m_top));
+    m_scrollBar->setRange(0, int(qMax<qsizetype>(0, length - page)));
+    m_scrollBar->setPageStep(int(page));
+    m_scrollBar->setValue(int(m_top));
     m_scrollBar->setEnabled(shown.start > 0 || shown.end < length);
-}
-
-int PracticeTextView::toBar(qsizetype offset) const
-{
-    constexpr qsizetype most = std::numeric_limits<int>::max();
-    if (m_text.size() <= most)
-        return int(offset);
-    return int(double(offset) * double(most) / double(m_text.size()));
-}
-
-qsizetype PracticeTextView::fromBar(int value) const
-{
-    constexpr qsizetype most = std::numeric_limits<int>::max();
-    if (m_text.size() <= most)
-        return value;
-    return qsizetype(double(value) * double(m_text.size()) / double(most));
 }
 
 void PracticeTextView::notifyCursor()
