@@ -1,5 +1,6 @@
 #include "boxes/practicetextview.h"
 
+#include "boxes/glyphs.h"
 #include "boxes/textboxaccessible.h"
 
 #include <QAccessible>
@@ -12,7 +13,6 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
 
-#include <limits>
 #include <utility>
 
 namespace keyvora {
@@ -184,10 +184,7 @@ QRect PracticeTextView::characterRect(qsizetype offset) const
     const std::optional<QRectF> row = rowRect(offset, &line);
     if (!row || offset >= m_text.size())
         return {};
-    const int cursor = m_lines.cursorOf(line, offset);
-    const qreal x1 = line.line.cursorToX(cursor);
-    const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
-    return QRectF(row->left() + qMin(x1, x2), row->top(), qAbs(x2 - x1), row->height())
+    return characterBox(*line.layout, line.line, m_lines.cursorOf(line, offset), row->topLeft())
         .toAlignedRect();
 }
 
@@ -387,13 +384,10 @@ QRect PracticeTextView::markRect(qint64 position) const
     const std::optional<QRectF> row = rowRect(position, &line);
     if (!row)
         return {};
-    const int cursor = m_lines.cursorOf(line, position);
-    const qreal x1 = line.line.cursorToX(cursor);
-    const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
+    const QRectF box =
+        characterBox(*line.layout, line.line, m_lines.cursorOf(line, position), row->topLeft());
     const qreal slack = fontMetrics().averageCharWidth();
-    return QRectF(row->left() + qMin(x1, x2) - 2, row->top(), qAbs(x2 - x1) + slack + 4,
-                  row->height())
-        .toAlignedRect();
+    return QRectF(box.left() - 2, box.top(), box.width() + slack + 4, box.height()).toAlignedRect();
 }
 
 qsizetype PracticeTextView::hitTest(const QPoint &point) const
@@ -640,12 +634,10 @@ void PracticeTextView::paintEvent(QPaintEvent *event)
             break;
 
         if (m_position >= line.start && m_position < line.end && m_position < length) {
-            const int cursor = m_lines.cursorOf(line, m_position);
-            const qreal x1 = line.line.cursorToX(cursor);
-            const qreal x2 = line.line.cursorToX(line.layout->nextCursorPosition(cursor));
-            painter.fillRect(QRectF(origin.x() + qMin(x1, x2), origin.y(),
-                                    qMax(minimumMark, qAbs(x2 - x1)), height),
-                             markColor);
+            QRectF mark =
+                characterBox(*line.layout, line.line, m_lines.cursorOf(line, m_position), origin);
+            mark.setWidth(qMax(minimumMark, mark.width()));
+            painter.fillRect(mark, markColor);
         }
         QRectF selected;
         if (selectionStart < selectionEnd && selectionStart < line.end &&
@@ -694,42 +686,28 @@ void PracticeTextView::onScrollAction(int action)
         scrollTo(m_text.size());
         break;
     case QAbstractSlider::SliderMove:
-        scrollTo(fromBar(m_scrollBar->sliderPosition()));
+        scrollTo(m_scrollBar->sliderPosition());
         break;
     default:
         break;
     }
-    m_scrollBar->setSliderPosition(toBar(m_top));
+    m_scrollBar->setSliderPosition(int(m_top));
 }
 
 void PracticeTextView::syncScrollBar() const
 {
     m_scrollBarStale = false;
-    // The bar counts characters, not lines: lines are only known near the view.
+    // The bar counts characters, not lines: lines are only known near the view. An int holds
+    // any offset: a practice file is at most 64 MiB and its line ends become spaces, so its text
+    // is at most 64 Mi characters and the end marker.
     const TextSpan shown = shownSpan();
     const qsizetype length = m_text.size();
     const qsizetype page = qMax<qsizetype>(1, shown.end - shown.start);
     const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(0, toBar(qMax<qsizetype>(0, length - page)));
-    m_scrollBar->setPageStep(toBar(page));
-    m_scrollBar->setValue(toBar(m_top));
+    m_scrollBar->setRange(0, int(qMax<qsizetype>(0, length - page)));
+    m_scrollBar->setPageStep(int(page));
+    m_scrollBar->setValue(int(m_top));
     m_scrollBar->setEnabled(shown.start > 0 || shown.end < length);
-}
-
-int PracticeTextView::toBar(qsizetype offset) const
-{
-    constexpr qsizetype most = std::numeric_limits<int>::max();
-    if (m_text.size() <= most)
-        return int(offset);
-    return int(double(offset) * double(most) / double(m_text.size()));
-}
-
-qsizetype PracticeTextView::fromBar(int value) const
-{
-    constexpr qsizetype most = std::numeric_limits<int>::max();
-    if (m_text.size() <= most)
-        return value;
-    return qsizetype(double(value) * double(m_text.size()) / double(most));
 }
 
 void PracticeTextView::notifyCursor()

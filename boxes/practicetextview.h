@@ -80,8 +80,6 @@ private:
     void onScrollAction(int action);
     TextSpan shownSpan() const;
     void syncScrollBar() const;
-    int toBar(qsizetype offset) const;
-    qsizetype fromBar(int value) const;
     void setLayoutGeometry();
     void notifyCursor();
 

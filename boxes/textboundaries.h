@@ -9,6 +9,7 @@ namespace keyvora {
 struct TextSpan {
     qsizetype start = 0;
     qsizetype end = 0;
+    bool isEmpty() const { return end <= start; }
 };
 
 // Text units around an offset. Each helper looks at a window of the text only, so a whole book in
@@ -18,14 +19,6 @@ inline bool isHardBreak(QChar c)
 {
     return c == u'\r' || c == u'\n';
 }
-
-// Control characters other than tab have no glyph of their own; both boxes show each as a small
-// white square (Liberation Serif has one), so that it takes a place the learner can see.
-inline bool isShownAsStandIn(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || c == 0x7F;
-}
-inline constexpr char16_t kControlStandIn = 0x25A1;
 
 // The grapheme, word or sentence that holds offset (the empty span at the end of the text).
 TextSpan unitAt(const QString &text, qsizetype offset, QTextBoundaryFinder::BoundaryType type);

@@ -20,12 +20,6 @@ QAccessibleInterface *makeTextBoxAccessible(const QString &, QObject *object)
 
 } // namespace
 
-struct TextBoxAccessible::Span {
-    qsizetype start = -1;
-    qsizetype end = -1;
-    bool isValid() const { return start >= 0 && end > start; }
-};
-
 TextBoxAccessible::TextBoxAccessible(QWidget *widget, AccessibleTextSource &source)
     : QAccessibleWidget(widget, QAccessible::EditableText)
     , m_source(source)
@@ -150,8 +144,7 @@ QString TextBoxAccessible::text(int startOffset, int endOffset) const
     return all.mid(start, end - start);
 }
 
-TextBoxAccessible::Span TextBoxAccessible::spanAt(int offset,
-                                                  QAccessible::TextBoundaryType type) const
+TextSpan TextBoxAccessible::spanAt(int offset, QAccessible::TextBoundaryType type) const
 {
     const QString &all = m_source.accessibleText();
     const qsizetype length = all.size();
@@ -185,12 +178,13 @@ TextBoxAccessible::Span TextBoxAccessible::spanAt(int offset,
         span = {0, length};
         break;
     }
-    return {span.start, span.end};
+    return span;
 }
 
-QString TextBoxAccessible::spanText(const Span &span, int *startOffset, int *endOffset) const
+QString TextBoxAccessible::spanText(const TextSpan &span, int *startOffset, int *endOffset) const
 {
-    if (!span.isValid()) {
+    // Nothing there: an offset outside the text, or the end of it.
+    if (span.isEmpty()) {
         *startOffset = *endOffset = -1;
         return {};
     }
@@ -212,8 +206,8 @@ QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundar
     const qsizetype at = offset == -1 ? length : offset;
     qsizetype start = at;
     if (at < length) {
-        const Span here = spanAt(int(at), boundaryType);
-        if (here.isValid())
+        const TextSpan here = spanAt(int(at), boundaryType);
+        if (!here.isEmpty())
             start = here.start;
     }
     if (at < 0 || at > length || start <= 0)
@@ -225,8 +219,8 @@ QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundary
                                            int *startOffset, int *endOffset) const
 {
     const qsizetype length = m_source.accessibleText().size();
-    const Span here = spanAt(offset, boundaryType);
-    if (!here.isValid() || here.end >= length)
+    const TextSpan here = spanAt(offset, boundaryType);
+    if (here.isEmpty() || here.end >= length)
         return spanText({}, startOffset, endOffset);
     return spanText(spanAt(int(here.end), boundaryType), startOffset, endOffset);
 }

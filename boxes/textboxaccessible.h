@@ -1,5 +1,7 @@
 #pragma once
 
+#include "boxes/textboundaries.h"
+
 #include <QAccessibleWidget>
 
 namespace keyvora {
@@ -53,9 +55,8 @@ public:
     void replaceText(int startOffset, int endOffset, const QString &text) override;
 
 private:
-    struct Span;
-    Span spanAt(int offset, QAccessible::TextBoundaryType type) const;
-    QString spanText(const Span &span, int *startOffset, int *endOffset) const;
+    TextSpan spanAt(int offset, QAccessible::TextBoundaryType type) const;
+    QString spanText(const TextSpan &span, int *startOffset, int *endOffset) const;
 
     AccessibleTextSource &m_source;
 };

@@ -1,5 +1,6 @@
 #include "boxes/typingline.h"
 
+#include "boxes/glyphs.h"
 #include "boxes/textboxaccessible.h"
 
 #include <QAccessible>
@@ -180,14 +181,11 @@ QRect TypingLine::characterRect(qsizetype offset) const
     ensureLayout();
     if (offset < m_viewStart || offset >= m_shownEnd)
         return {};
-    const QTextLine line = m_layout.lineAt(0);
-    const int index = indexOf(offset);
-    const qreal x1 = line.cursorToX(index);
-    const qreal x2 = line.cursorToX(m_layout.nextCursorPosition(index));
     const QRect area = textArea();
-    const QRect rect =
-        QRectF(area.left() + qMin(x1, x2), lineTop(), qAbs(x2 - x1), line.height()).toAlignedRect();
-    return rect.intersected(area);
+    return characterBox(m_layout, m_layout.lineAt(0), indexOf(offset),
+                        QPointF(area.left(), lineTop()))
+        .toAlignedRect()
+        .intersected(area);
 }
 
 qsizetype TypingLine::offsetAt(const QPoint &point) const
@@ -465,17 +463,6 @@ QRect TypingLine::textArea() const
                            -frame - kHorizontalMargin, -frame - kVerticalMargin);
 }
 
-QString TypingLine::shownText(qsizetype start, qsizetype end) const
-{
-    QString shown = m_text.mid(start, end - start);
-    char16_t *chars = reinterpret_cast<char16_t *>(shown.data());
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (isShownAsStandIn(chars[i]))
-            chars[i] = kControlStandIn;
-    }
-    return shown;
-}
-
 void TypingLine::layOutFrom(qsizetype start) const
 {
     const qsizetype length = m_text.size();
@@ -484,7 +471,7 @@ void TypingLine::layOutFrom(qsizetype start) const
     qsizetype count = qMin(length - start, qsizetype(width / narrowest) + 8);
     for (;;) {
         const qsizetype end = snapToCodePoint(m_text, start + count);
-        QString shown = shownText(start, end);
+        QString shown = withStandIns(QStringView(m_text).mid(start, end - start));
         m_preeditAt = -1;
         QList<QTextLayout::FormatRange> formats;
         if (!m_preedit.isEmpty() && m_cursor >= start && m_cursor <= end) {
@@ -514,7 +501,7 @@ qsizetype TypingLine::startBefore(qsizetype end, qreal width, const QString &suf
     probe.setFont(font());
     for (;;) {
         const qsizetype start = snapToCodePoint(m_text, qMax<qsizetype>(0, end - count));
-        probe.setText(shownText(start, end) + suffix);
+        probe.setText(withStandIns(QStringView(m_text).mid(start, end - start)) + suffix);
         layOutOneLine(probe);
         const QTextLine line = probe.lineAt(0);
         // Up to the caret after the last character: trailing spaces take room too.

@@ -81,7 +81,6 @@ private:
     qsizetype startBefore(qsizetype end, qreal width, const QString &suffix) const;
     // The start that brings the caret within the limit, read off the stretch laid out now.
     std::optional<qsizetype> startToShowCaret(qreal limit) const;
-    QString shownText(qsizetype start, qsizetype end) const;
     int indexOf(qsizetype offset) const;
     qsizetype offsetOfIndex(int index) const;
     qreal caretX() const;

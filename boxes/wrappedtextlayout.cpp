@@ -1,5 +1,6 @@
 #include "boxes/wrappedtextlayout.h"
 
+#include "boxes/glyphs.h"
 #include "boxes/textboundaries.h"
 
 #include <QTextOption>
@@ -275,17 +276,13 @@ std::unique_ptr<WrappedTextLayout::Segment> WrappedTextLayout::layOut(qsizetype 
                                                                       bool withBreak,
                                                                       bool cut) const
 {
-    QString shown = m_text.mid(start, stop - start);
+    QList<int> standIns;
+    QString shown = withStandIns(QStringView(m_text).mid(start, stop - start), &standIns);
     QList<QTextLayout::FormatRange> muted;
     QTextCharFormat mutedFormat;
     mutedFormat.setForeground(m_muted);
-    char16_t *chars = reinterpret_cast<char16_t *>(shown.data());
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (isShownAsStandIn(chars[i])) {
-            chars[i] = kControlStandIn;
-            muted.append({int(i), 1, mutedFormat});
-        }
-    }
+    for (const int at : standIns)
+        muted.append({at, 1, mutedFormat});
     if (withBreak) {
         muted.append({int(shown.size()), 1, mutedFormat});
         shown.append(QChar(kPilcrow));

@@ -407,6 +407,57 @@ private slots:
         QCOMPARE(m_line->text(), QString());
     }
 
+    void characterRectsRunWithTheText_data()
+    {
+        columns<int, QString, bool>({"box", "text", "rightwards"});
+        bothRows("Latin runs left to right", "word", true);
+        bothRows("Hebrew runs right to left", QStringLiteral(u"\u05E9\u05DC\u05D5\u05DD"), false);
+    }
+    void characterRectsRunWithTheText()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        QFETCH(bool, rightwards);
+        setText(box, text);
+        source(box)->revealOffset(0);
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            const QRect here = source(box)->characterRect(i);
+            const QRect next = source(box)->characterRect(i + 1);
+            QVERIFY(here.width() > 0 && next.width() > 0);
+            QCOMPARE(next.center().x() > here.center().x(), rightwards);
+            // Just inside the edge where the character begins, a click puts the caret before it.
+            const QPoint begins(rightwards ? here.left() + 1 : here.right() - 1, here.center().y());
+            QCOMPARE(source(box)->offsetAt(begins), i);
+        }
+    }
+
+    void controlCharactersShowAsASquare_data()
+    {
+        columns<int, QString, bool>({"box", "character", "square"});
+        bothRows("NUL", QString(QChar(0)), true);
+        bothRows("Ctrl+A's code", "\x01", true);
+        bothRows("Escape", "\x1b", true);
+        bothRows("DEL", "\x7f", true);
+        row("input: a CR handed to the line", int(Input), "\r", true);
+        bothRows("a tab keeps its own width", "\t", false);
+    }
+    // Both boxes give the character the place a white square would take, so that the learner
+    // sees it where it is in the text.
+    void controlCharactersShowAsASquare()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, character);
+        QFETCH(bool, square);
+        const auto rectOfMiddle = [&](const QString &middle) {
+            setText(box, "a" + middle + "b");
+            source(box)->revealOffset(0);
+            return source(box)->characterRect(1);
+        };
+        const QRect shown = rectOfMiddle(character);
+        QVERIFY(shown.width() > 0);
+        QCOMPARE(shown == rectOfMiddle(QStringLiteral(u"\u25A1")), square);
+    }
+
     void learnerCannotEditThePracticeText()
     {
         m_view->setText("Type this.\r");
@@ -470,6 +521,8 @@ private slots:
             "", "Hello world. Next one.\n", "Last");
         row("nothing past the last character", int(Practice), QAccessible::CharBoundary,
             int(kText.size()), "t", "", "");
+        bothRows("nothing at an offset beyond the text", QAccessible::WordBoundary,
+                 int(kText.size()) + 5, "", "", "");
         row("practice: a line is what the view shows", int(Practice), QAccessible::LineBoundary, 3,
             "", "Hello world. Next one.\n", "Last");
         row("input: one line holds everything", int(Input), QAccessible::LineBoundary, 3, "", kText,
