@@ -26,13 +26,19 @@ QtPlatform::~QtPlatform() = default;
 
 // The toolkit's beep stands in when the sound theme cannot be played; it must be called from
 // the GUI thread, hence the queued call.
+void QtPlatform::prepareBell()
+{
+    if (m_bell)
+        return;
+    auto sound = std::make_shared<DesktopBellSound>();
+    m_bell = std::make_unique<Bell>(
+        [sound] { sound->connect(); }, [sound] { return sound->play(); },
+        [] { QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection); });
+}
+
 void QtPlatform::beep()
 {
-    if (!m_bell) {
-        m_bell = std::make_unique<Bell>(desktopBellSound(), [] {
-            QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection);
-        });
-    }
+    prepareBell();
     m_bell->ring();
 }
 

@@ -13,6 +13,10 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    // Connects to the sound server now, from the bell's own thread, so that the first mistake
+    // does not wait for it; the first beep does it otherwise.
+    void prepareBell();
+
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) override;
     void beep() override;
