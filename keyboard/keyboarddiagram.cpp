@@ -3,6 +3,8 @@
 #include "keyboard/designfont.h"
 #include "keyboard/svgpicture.h"
 
+#include <QAccessibleWidget>
+
 namespace keyvora {
 
 namespace {
@@ -23,6 +25,15 @@ QFont toFont(FontSpec design)
     return font;
 }
 
+// A plain frame reads as a window frame to a screen reader ("frame"); the keyboard is a group of
+// keys, named by the window that shows it.
+QAccessibleInterface *makeDiagramAccessible(const QString &, QObject *object)
+{
+    if (auto *diagram = qobject_cast<KeyboardDiagram *>(object))
+        return new QAccessibleWidget(diagram, QAccessible::Grouping);
+    return nullptr;
+}
+
 } // namespace
 
 KeyboardDiagram::KeyboardDiagram(DiagramWindow window, QWidget *parent)
@@ -34,6 +45,11 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     : QFrame(parent)
     , m_design(design)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(makeDiagramAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("fraKeyboard"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setBackgroundRole(QPalette::Button);

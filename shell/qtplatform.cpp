@@ -4,7 +4,9 @@
 #include "shell/boxes/practicetextview.h"
 #include "shell/boxes/typingline.h"
 #include "shell/qtcommondialog.h"
+#include "shell/speech.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -55,6 +57,26 @@ void QtPlatform::message(QWidget *parent, const QString &title, const QString &t
 std::unique_ptr<CommonDialog> QtPlatform::makeCommonDialog(QWidget *parent)
 {
     return std::make_unique<QtCommonDialog>(parent);
+}
+
+bool QtPlatform::screenReaderActive() const
+{
+    return QAccessible::isActive();
+}
+
+void QtPlatform::announce(const QString &message, const QString &language)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (!m_speech)
+        m_speech = std::make_unique<ScreenReaderSpeech>();
+    m_speech->say(message, language);
+}
+
+void QtPlatform::hushAnnouncements()
+{
+    if (m_speech)
+        m_speech->hush();
 }
 
 int QtPlatform::showModal(QDialog &dialog)

@@ -7,6 +7,7 @@ namespace keyvora {
 
 // The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
 class Bell;
+class ScreenReaderSpeech;
 
 class QtPlatform final : public Platform {
 public:
@@ -23,6 +24,9 @@ public:
     void message(QWidget *parent, const QString &title, const QString &text,
                  Buttons buttons) override;
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) override;
+    bool screenReaderActive() const override;
+    void announce(const QString &message, const QString &language) override;
+    void hushAnnouncements() override;
     int showModal(QDialog &dialog) override;
     void quit() override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
@@ -34,6 +38,7 @@ private:
     EmptyRegistry m_registry;
     QtProgramLauncher m_launcher;
     std::unique_ptr<Bell> m_bell;
+    std::unique_ptr<ScreenReaderSpeech> m_speech;
 };
 
 } // namespace keyvora

@@ -52,6 +52,9 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     , Frame1(new QFrame(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
+    // Frameless, so the title is seen nowhere; it is the name a screen reader says as the
+    // program starts.
+    setWindowTitle(ProgramIdentity::title());
     setFixedSize(twips(7455), twips(4245));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);

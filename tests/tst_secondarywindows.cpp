@@ -141,27 +141,28 @@ class SecondaryWindowsTest : public QObject {
 private slots:
     void converterKeys_data()
     {
-        columns<QString, QString, QString>({"keys", "character", "code"});
-        row("the last of two letters", "Ab", "b", "98");
-        row("space", " ", " ", "32");
-        row("Backspace shows 8, box empty", "a\b", "", "8");
-        row("Enter 13, window stays", "\r", "", "13");
-        row("Escape 27, window stays", "\x1b", "", "27");
-        row("Ctrl with a letter", "^a", "", "1");
-        row("Ctrl with the last letter", "x^z", "", "26");
-        row("Shift alone changes nothing", "q⇧", "q", "113");
-        row("code box text stays", "A|xy", "A", "65xy");
-        row("next key clears code box", "A|xy|B", "B", "66");
-        row("Windows-1252 letter", "é", "é", "233");
-        row("Windows-1252 quote", "“", "“", "147");
-        row("euro sign", "€", "€", "128");
-        row("outside Windows-1252: code point", "Ł", "Ł", "321");
-        row("outside the 16-bit range", "😀", "😀", "128512");
+        columns<QString, QString, QString, QString>({"keys", "character", "code", "said"});
+        row("the last of two letters", "Ab", "b", "98", "ASCII code: 98");
+        row("space", " ", " ", "32", "ASCII code: 32");
+        row("Backspace shows 8, box empty", "a\b", "", "8", "ASCII code: 8");
+        row("Enter 13, window stays", "\r", "", "13", "ASCII code: 13");
+        row("Escape 27, window stays", "\x1b", "", "27", "ASCII code: 27");
+        row("Ctrl with a letter", "^a", "", "1", "ASCII code: 1");
+        row("Ctrl with the last letter", "x^z", "", "26", "ASCII code: 26");
+        row("Shift alone changes nothing", "q⇧", "q", "113", "ASCII code: 113");
+        row("code box text stays", "A|xy", "A", "65xy", "ASCII code: 65");
+        row("next key clears code box", "A|xy|B", "B", "66", "ASCII code: 66");
+        row("Windows-1252 letter", "é", "é", "233", "ASCII code: 233");
+        row("Windows-1252 quote", "“", "“", "147", "ASCII code: 147");
+        row("euro sign", "€", "€", "128", "ASCII code: 128");
+        row("outside Windows-1252: code point", "Ł", "Ł", "321", "ASCII code: 321");
+        row("outside the 16-bit range", "😀", "😀", "128512", "ASCII code: 128512");
     }
     void converterKeys()
     {
         QFETCH(QString, keys);
         WindowFixture f;
+        f.platform.screenReader = true;
         bool stayedOpen = false;
         QString character, code;
         f.platform.whenModal = [&](QDialog &dialog) {
@@ -179,6 +180,9 @@ private slots:
         QVERIFY(stayedOpen);
         QTEST(character, "character");
         QTEST(code, "code");
+        // Each key's code is said as it shows, in the caption's language, English.
+        QTEST(f.platform.spoken.value(f.platform.spoken.size() - 1), "said");
+        QVERIFY(f.platform.languages.endsWith(QStringLiteral("en")));
         QCOMPARE(focused(), f.rtbInput);
     }
 
