@@ -271,8 +271,10 @@ void MainWindow::rtbSource_Change()
     const bool outermost = !m_sourceChanging;
     const QScopedValueRollback changing(m_sourceChanging, true);
     m_attempt->rtbSource_Change();
-    if (outermost && m_platform.screenReaderActive())
+    if (outermost && m_platform.screenReaderActive()) {
+        labelInputWithFigures();
         sayLoaded();
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -523,12 +525,14 @@ void MainWindow::labelInputWithFigures()
     if (!m_platform.screenReaderActive())
         return;
     QString name = caption(Text::LblInput);
-    if (m_attempt && m_attempt->state() != AttemptState::NoText) {
+    // Before the first key the figures are bare captions, or those of the text before.
+    if (m_attempt && m_attempt->state() == AttemptState::Typing) {
         name += QStringLiteral(". ") + QStringList{lblSpeed->text(), lblAccuracy->text(),
                                                    lblNumOfWords->text(), lblDuration->text()}
                                            .join(QStringLiteral(", "));
     }
-    lblInput->setAccessibleName(name);
+    if (lblInput->accessibleName() != name)
+        lblInput->setAccessibleName(name);
 }
 
 bool MainWindow::backspacingOff() const
@@ -545,10 +549,13 @@ void MainWindow::showNextLetter(const QString &letter)
 {
     lblNextLtr->setText(letter);
     if (m_platform.screenReaderActive()) {
-        lblNextLtr->setAccessibleName(
+        const QString name =
             letter.isEmpty()
                 ? caption(Text::DescNextLetter)
-                : caption(Text::SayNext).arg(spokenCharacter(m_language, letter.front())));
+                : caption(Text::SayNext).arg(spokenCharacter(m_language, letter.front()));
+        // Each new name is an event the reader must look at, even an unchanged one.
+        if (lblNextLtr->accessibleName() != name)
+            lblNextLtr->setAccessibleName(name);
     }
 }
 
@@ -561,27 +568,29 @@ void MainWindow::showSpeed(qint64 wordsPerMinute)
 {
     lblSpeed->setText(caption(Text::SpeedPrefix) + QString::number(wordsPerMinute) +
                       caption(Text::SpeedUnit));
-    labelInputWithFigures();
 }
 
 void MainWindow::showAccuracy(qint64 percent)
 {
     lblAccuracy->setText(caption(Text::AccuracyPrefix) + QString::number(percent) +
                          caption(Text::AccuracyUnit));
-    labelInputWithFigures();
 }
 
 void MainWindow::showWordCount(qint64 words)
 {
     lblNumOfWords->setText(caption(Text::WordCountPrefix) + QString::number(words));
-    labelInputWithFigures();
 }
 
+// The input box's label takes the figures once a second, as the duration turns: a screen reader
+// looks at every change of a name, and ten a second would keep it from the keys.
 void MainWindow::showDuration(qint64 minutes, qint64 seconds)
 {
-    lblDuration->setText(caption(Text::DurationPrefix) + QString::number(minutes) +
-                         caption(Text::MinutesSeparator) + QString::number(seconds) +
-                         caption(Text::SecondsUnit));
+    const QString shown = caption(Text::DurationPrefix) + QString::number(minutes) +
+                          caption(Text::MinutesSeparator) + QString::number(seconds) +
+                          caption(Text::SecondsUnit);
+    if (shown == lblDuration->text())
+        return;
+    lblDuration->setText(shown);
     labelInputWithFigures();
 }
 
