@@ -5,6 +5,8 @@
 
 #include <QAccessibleWidget>
 
+#include <array>
+
 namespace keyvora {
 
 namespace {
@@ -130,6 +132,9 @@ void KeyboardDiagram::describe(bool malay)
         part->setAccessibleName(what);
         part->setAccessibleDescription(what);
     };
+    // The frame by a name only: a description would be read again before each of its keys.
+    setAccessibleName(
+        QString::fromUtf16(std::array{u"On-screen keyboard", u"Papan kekunci pada skrin"}[malay]));
     say(findChild<QWidget *>(QStringLiteral("imgLeftHand")), u"Left hand", u"Tangan kiri", malay);
     say(findChild<QWidget *>(QStringLiteral("imgRightHand")), u"Right hand", u"Tangan kanan",
         malay);

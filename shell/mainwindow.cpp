@@ -205,7 +205,6 @@ void MainWindow::buildControls()
 
     fraKeyboard = new KeyboardDiagram(DiagramWindow::Main, client);
     fraKeyboard->describe(m_language == Language::Malay);
-    fraKeyboard->setAccessibleName(caption(Text::DescKeyboard));
 }
 
 void MainWindow::buildMenus()

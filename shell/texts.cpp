@@ -86,7 +86,6 @@ constexpr std::array kRows{
     Row{Text::HelpPage, u"Page of the manual", u"Halaman manual"},
     Row{Text::DescSource, u"The practice text to type", u"Teks latihan untuk ditaip"},
     Row{Text::DescNextLetter, u"The next character to type", u"Aksara seterusnya untuk ditaip"},
-    Row{Text::DescKeyboard, u"On-screen keyboard", u"Papan kekunci pada skrin"},
 
     Row{Text::SpeechLanguage, u"en", u"ms"},
     Row{Text::SayLoaded, u"Practice text loaded, %1 characters: %2",

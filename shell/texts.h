@@ -74,7 +74,6 @@ enum class Text {
     HelpPage,
     DescSource,
     DescNextLetter,
-    DescKeyboard,
 
     // What a screen reader says as the learner practises, and the speech language it is in.
     SpeechLanguage,

@@ -503,6 +503,60 @@ private slots:
         QVERIFY2(disordered.isEmpty(), qPrintable(disordered.join(u", ")));
     }
 
+    // Parts that speak through their name and role rather than a caption: what a screen reader
+    // says of them, in the language of the window.
+    void partsNamedForScreenReaders_data()
+    {
+        columns<QString, QString, QString, QAccessible::Role>({"window", "part", "name", "role"});
+        row("the keyboard is a named group, not a window frame", "frmMain", "fraKeyboard",
+            "On-screen keyboard", QAccessible::Grouping);
+        row("the keyboard in Malay", "frmMainMalay", "fraKeyboard", "Papan kekunci pada skrin",
+            QAccessible::Grouping);
+        row("the tutorial's keyboard", "frmLR", "fraKeyboard", "On-screen keyboard",
+            QAccessible::Grouping);
+        row("the tutorial's keyboard in Malay", "frmLR Malay", "fraKeyboard",
+            "Papan kekunci pada skrin", QAccessible::Grouping);
+        row("the next character's box by what it shows, not by its letter", "frmMain", "lblNextLtr",
+            "The next character to type", QAccessible::StaticText);
+        row("the next character's box in Malay", "frmMainMalay", "lblNextLtr",
+            "Aksara seterusnya untuk ditaip", QAccessible::StaticText);
+        row("the splash by the program's name", "frmSplash", "frmSplash", "Keyvora",
+            QAccessible::Window);
+    }
+    void partsNamedForScreenReaders()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, part);
+        WindowFixture f;
+        QString name;
+        QAccessible::Role role = QAccessible::NoRole;
+        const auto read = [&](QWidget &shown) {
+            QObject *object =
+                shown.objectName() == part ? &shown : shown.findChild<QWidget *>(part);
+            QVERIFY(object);
+            QAccessibleInterface *at = QAccessible::queryAccessibleInterface(object);
+            name = at->text(QAccessible::Name);
+            role = at->role();
+        };
+        if (window == u"frmMain") {
+            read(f.window);
+        } else if (window == u"frmMainMalay") {
+            read(f.malay().window);
+        } else if (window == u"frmSplash") {
+            Splash splash(f.platform, [] {});
+            read(splash);
+        } else {
+            f.platform.whenModal = [&](QDialog &dialog) {
+                if (window.endsWith(QLatin1String(" Malay")))
+                    dialog.findChild<QPushButton *>(QStringLiteral("cmdBM"))->click();
+                read(dialog);
+            };
+            f.action("mnuLesTutLR")->trigger();
+        }
+        QTEST(name, "name");
+        QTEST(role, "role");
+    }
+
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,
     // l: a click on a label, g: a click on the logo.
     void splashLeavesOnce_data()
