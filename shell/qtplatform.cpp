@@ -13,6 +13,34 @@
 
 namespace keyvora {
 
+bool reachesScreenReader(const QAccessibleEvent &event)
+{
+    // A window or control going out of sight is news to the reader, though it is hidden by then.
+    if (event.type() == QAccessible::ObjectHide)
+        return true;
+    const auto *widget = qobject_cast<const QWidget *>(event.object());
+    return !widget || widget->window()->isVisible();
+}
+
+namespace {
+
+void updateUnlessHidden(QAccessibleEvent *event)
+{
+    if (!reachesScreenReader(*event))
+        return;
+    // Handed on to the desktop's bridge, which takes the events when no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(updateUnlessHidden);
+}
+
+} // namespace
+
+void keepHiddenWindowsFromScreenReaders()
+{
+    QAccessible::installUpdateHandler(updateUnlessHidden);
+}
+
 std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick)
 {
     return std::make_unique<QtTicker>(std::move(onTick));

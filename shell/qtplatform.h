@@ -3,7 +3,17 @@
 #include "shell/platform.h"
 #include "shell/registry.h"
 
+class QAccessibleEvent;
+
 namespace keyvora {
+
+// Whether a screen reader is told of the event: not while its control's window is hidden. A
+// reader that hears of a control keeps the states it read then, and Qt 6.4 later tells it of
+// "showing" but never of "visible", so the main windows, built behind the splash, would stay
+// hidden from Orca's flat review whenever Orca started first.
+bool reachesScreenReader(const QAccessibleEvent &event);
+// Holds back, for the whole program, the events reachesScreenReader turns away.
+void keepHiddenWindowsFromScreenReaders();
 
 // The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
 class Bell;

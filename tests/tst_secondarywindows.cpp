@@ -557,6 +557,34 @@ private slots:
         QTEST(role, "role");
     }
 
+    // A screen reader hears nothing of a window until it is shown, so that it never keeps the
+    // states of a control read while the control was hidden.
+    void hiddenWindowsKeptFromScreenReaders_data()
+    {
+        columns<QString, QAccessible::Event, bool>({"what", "type", "reaches"});
+        row("a label of the main window behind the splash", "hidden label",
+            QAccessible::NameChanged, false);
+        row("the hidden main window itself", "hidden window", QAccessible::NameChanged, false);
+        row("a window that went out of sight", "hidden window", QAccessible::ObjectHide, true);
+        row("a label of the shown main window", "shown label", QAccessible::NameChanged, true);
+        row("a menu item, which is no widget", "action", QAccessible::NameChanged, true);
+    }
+    void hiddenWindowsKeptFromScreenReaders()
+    {
+        QFETCH(QString, what);
+        Desktop d;
+        MainWindow &window = d.windows.frmMain();
+        if (what.startsWith(u"shown"))
+            window.show();
+        QObject *object = what == u"action"          ? window.findChild<QAction *>("mnuFileOpen")
+                          : what.endsWith(u"window") ? static_cast<QObject *>(&window)
+                                                     : window.findChild<QLabel *>("lblSpeed");
+        QVERIFY(object);
+        QFETCH(QAccessible::Event, type);
+        QAccessibleEvent event(object, type);
+        QTEST(reachesScreenReader(event), "reaches");
+    }
+
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,
     // l: a click on a label, g: a click on the logo.
     void splashLeavesOnce_data()
