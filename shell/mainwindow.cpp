@@ -17,6 +17,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -502,7 +503,8 @@ void MainWindow::sayLoaded()
 
 void MainWindow::sayWhereTheLearnerIs()
 {
-    if (!rtbInput->hasFocus())
+    // Nothing while a window chosen from a menu is on its way: the focus only passed through.
+    if (!rtbInput->hasFocus() || QApplication::activeModalWidget())
         return;
     if (m_attempt->state() == AttemptState::NoText) {
         speak(caption(Text::SayNoText));
