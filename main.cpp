@@ -12,7 +12,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KEYVORA_ID));
+    keyvora::keepHiddenWindowsFromScreenReaders();
     keyvora::QtPlatform platform;
+    platform.prepareBell();
     // The icon and the main windows are made once the splash is on screen, while it waits: the
     // frameless splash shows no icon, and the icon theme's lookup would delay its first paint.
     std::optional<keyvora::MainWindows> windows;

@@ -89,6 +89,10 @@ public:
     }
     void message(QWidget *, const QString &, const QString &, Buttons) override { ++messages; }
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *) override;
+    // As on a desktop without a screen reader, which is what the budgets are for.
+    bool screenReaderActive() const override { return false; }
+    void announce(const QString &, const QString &) override {}
+    void hushAnnouncements() override {}
     // Painted once, then closed: the bench times the opening.
     int showModal(QDialog &dialog) override;
     void quit() override {}

@@ -118,9 +118,12 @@ void PracticeTextView::setPosition(qint64 position)
     m_position = position;
     m_cursor = m_anchor = qBound<qint64>(0, position, m_text.size());
     m_goalX.reset();
+    // The caret follows the typing; only a reader that is in this box needs to hear it move.
+    const bool tell = m_cursor != oldCursor && hasFocus();
     if (!isVisible()) {
         m_revealPending = true;
-        notifyCursor();
+        if (tell)
+            notifyCursor();
         return;
     }
     prepare();
@@ -130,7 +133,8 @@ void PracticeTextView::setPosition(qint64 position)
         updateText();
     else
         update(old | markRect(m_position));
-    notifyCursor();
+    if (tell)
+        notifyCursor();
 }
 
 void PracticeTextView::selectRange(qsizetype anchor, qsizetype caret)

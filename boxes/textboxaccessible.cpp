@@ -47,9 +47,21 @@ void TextBoxAccessible::announceRewrite(QObject *box, const QString &before, con
     while (tail < shorter - head &&
            before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
         ++tail;
-    QAccessibleTextUpdateEvent event(box, int(head), before.mid(head, before.size() - head - tail),
-                                     after.mid(head, after.size() - head - tail));
-    QAccessible::updateAccessibility(&event);
+    const QString removed = before.mid(head, before.size() - head - tail);
+    const QString inserted = after.mid(head, after.size() - head - tail);
+    // An update is told as a removal and an insertion even when one of them is empty.
+    if (removed.isEmpty() && inserted.isEmpty())
+        return;
+    if (removed.isEmpty()) {
+        QAccessibleTextInsertEvent event(box, int(head), inserted);
+        QAccessible::updateAccessibility(&event);
+    } else if (inserted.isEmpty()) {
+        QAccessibleTextRemoveEvent event(box, int(head), removed);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(box, int(head), removed, inserted);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TextBoxAccessible::announceCaret(QObject *box, qsizetype caret, qsizetype anchor)

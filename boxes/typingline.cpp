@@ -72,7 +72,10 @@ void TypingLine::setText(const QString &text)
     m_cursor = m_anchor = m_text.size();
     m_layoutStale = true;
     updateText();
-    TextBoxAccessible::announceRewrite(this, old, m_text);
+    if (m_inEditHandler)
+        m_rewrittenInEdit = true;
+    else
+        TextBoxAccessible::announceRewrite(this, old, m_text);
     if (InputBoxHandler *handler = this->handler())
         handler->rtbInput_Change();
 }
@@ -384,7 +387,9 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text)
 {
     if (start == end && text.isEmpty())
         return;
-    const bool announce = QAccessible::isActive();
+    const bool announce = QAccessible::isActive() && !m_inEditHandler;
+    // With a screen reader only: the text as it was, should the handler write the box again.
+    const QString before = announce ? m_text : QString();
     const QString removed = announce ? m_text.mid(start, end - start) : QString();
     if (start == end)
         m_text.insert(start, text);
@@ -395,7 +400,21 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text)
     restartBlink();
     updateText();
     updateMicroFocus();
-    if (announce) {
+    // Last: the handler may write the box again (the mistake mark), and nothing here may act on
+    // what it saw before.
+    const qsizetype caret = m_cursor;
+    m_rewrittenInEdit = false;
+    if (InputBoxHandler *handler = this->handler()) {
+        const bool outermost = !m_inEditHandler;
+        m_inEditHandler = true;
+        handler->rtbInput_Change();
+        m_inEditHandler = !outermost;
+    }
+    if (!announce)
+        return;
+    if (m_rewrittenInEdit) {
+        TextBoxAccessible::announceRewrite(this, before, m_text);
+    } else {
         if (!removed.isEmpty()) {
             QAccessibleTextRemoveEvent event(this, int(start), removed);
             QAccessible::updateAccessibility(&event);
@@ -405,10 +424,8 @@ void TypingLine::edit(qsizetype start, qsizetype end, const QString &text)
             QAccessible::updateAccessibility(&event);
         }
     }
-    // Last: the handler may write the box again (the mistake mark), and nothing here may act on
-    // what it saw before.
-    if (InputBoxHandler *handler = this->handler())
-        handler->rtbInput_Change();
+    if (m_cursor != caret)
+        notifyCursor();
 }
 
 void TypingLine::insert(const QString &text)
@@ -755,7 +772,8 @@ void TypingLine::restartBlink()
 
 void TypingLine::notifyCursor()
 {
-    TextBoxAccessible::announceCaret(this, m_cursor, m_anchor);
+    if (!m_inEditHandler)
+        TextBoxAccessible::announceCaret(this, m_cursor, m_anchor);
 }
 
 } // namespace keyvora

@@ -95,6 +95,10 @@ private:
     int m_preeditCursor = 0;
     QBasicTimer m_blink;
     bool m_caretOn = true;
+    // While an edit's handler runs, what it writes into the box is told with the edit, as one
+    // change: a screen reader falls behind on every event it is sent.
+    bool m_inEditHandler = false;
+    bool m_rewrittenInEdit = false;
 
     // The shown stretch, worked out before the next paint or query.
     mutable QTextLayout m_layout;

@@ -3,6 +3,10 @@
 #include "design/designfont.h"
 #include "keyboard/svgpicture.h"
 
+#include <QAccessibleWidget>
+
+#include <array>
+
 namespace keyvora {
 
 namespace {
@@ -23,6 +27,15 @@ QFont toFont(FontSpec design)
     return font;
 }
 
+// A plain frame reads as a window frame to a screen reader ("frame"); the keyboard is a group of
+// keys, named by the window that shows it.
+QAccessibleInterface *makeDiagramAccessible(const QString &, QObject *object)
+{
+    if (auto *diagram = qobject_cast<KeyboardDiagram *>(object))
+        return new QAccessibleWidget(diagram, QAccessible::Grouping);
+    return nullptr;
+}
+
 } // namespace
 
 KeyboardDiagram::KeyboardDiagram(DiagramWindow window, QWidget *parent)
@@ -34,6 +47,11 @@ KeyboardDiagram::KeyboardDiagram(const DiagramDesign &design, QWidget *parent)
     : QFrame(parent)
     , m_design(design)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(makeDiagramAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("fraKeyboard"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setBackgroundRole(QPalette::Button);
@@ -113,6 +131,9 @@ void KeyboardDiagram::describe(bool malay)
         part->setAccessibleName(what);
         part->setAccessibleDescription(what);
     };
+    // The frame by a name only: a description would be read again before each of its keys.
+    setAccessibleName(
+        QString::fromUtf16(std::array{u"On-screen keyboard", u"Papan kekunci pada skrin"}[malay]));
     say(findChild<QWidget *>(QStringLiteral("imgLeftHand")), u"Left hand", u"Tangan kiri", malay);
     say(findChild<QWidget *>(QStringLiteral("imgRightHand")), u"Right hand", u"Tangan kanan",
         malay);

@@ -23,8 +23,8 @@ public:
 
     const DiagramDesign &design() const { return m_design; }
 
-    // What a screen reader says of the parts that show no caption: the hands, the finger
-    // markers and the keys without a legend, in English or in Malay.
+    // What a screen reader says of the keyboard and of the parts that show no caption: the
+    // hands, the finger markers and the keys without a legend, in English or in Malay.
     void describe(bool malay);
 
     // The lblKey member at an index, or null where the array has none.

@@ -2,6 +2,7 @@
 
 #include "design/designfont.h"
 #include "design/units.h"
+#include "shell/platform.h"
 #include "textio/windows1252.h"
 
 #include <QKeyEvent>
@@ -52,9 +53,10 @@ int characterCode(char32_t character)
     return int(character);
 }
 
-AscConverter::AscConverter(QWidget *parent)
+AscConverter::AscConverter(Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_platform(platform)
     , Label2(new QLabel(QStringLiteral("Character"), this))
     , Label1(new QLabel(QStringLiteral("ASCII code"), this))
     , Text1(new QLineEdit(this))
@@ -97,6 +99,13 @@ void AscConverter::Text1_KeyPress(char32_t keyAscii)
     Text1->clear();
     Text2->clear();
     Text2->setText(QString::number(characterCode(keyAscii)));
+    // The focus stays in the character box: the code is said with the caption of its box,
+    // which is English in both languages' windows.
+    if (m_platform.screenReaderActive()) {
+        m_platform.hushAnnouncements();
+        m_platform.announce(Label1->text() + QStringLiteral(": ") + Text2->text(),
+                            QStringLiteral("en"));
+    }
 }
 
 bool AscConverter::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,8 @@ class QLineEdit;
 
 namespace keyvora {
 
+class Platform;
+
 // The code the converter shows for a character: its Windows-1252 code where that code page
 // has the character, otherwise its Unicode code point, so nothing ever reads as the 63 of a
 // replacement "?".
@@ -17,7 +19,7 @@ class AscConverter final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AscConverter(QWidget *parent = nullptr);
+    explicit AscConverter(Platform &platform, QWidget *parent = nullptr);
 
     void Text1_KeyPress(char32_t keyAscii);
 
@@ -26,6 +28,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    Platform &m_platform;
     // In reading order, which is the order the controls are made in and a screen reader meets.
     QLabel *Label2; // "Character", above Text1
     QLabel *Label1; // "ASCII code", above Text2

@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "design/designfont.h"
+#include "engine/statistics.h"
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/keymodel.h"
 #include "lessons/builtintests.h"
@@ -14,6 +15,7 @@
 #include "shell/keyguidance.h"
 #include "shell/platform.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
 
@@ -128,8 +131,9 @@ MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &ho
     m_guidance = std::make_unique<KeyGuidance>(*fraKeyboard, makeTicker);
     m_attempt = std::make_unique<PracticeAttempt>(*rtbSource, *rtbInput,
                                                   static_cast<AttemptView &>(*this), makeTicker);
-    rtbSource->setChangeHandler([this] { m_attempt->rtbSource_Change(); });
+    rtbSource->setChangeHandler([this] { rtbSource_Change(); });
     rtbInput->setHandler(this);
+    rtbInput->installEventFilter(this);
 
     // Fixed single border: the client area is the design's 800 x 600 below the menu bar.
     setFixedSize(800, 600 + menuBar()->sizeHint().height());
@@ -196,7 +200,9 @@ void MainWindow::buildControls()
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     lblNextLtr->setPalette(white);
-    // Its name is the character it shows.
+    // A name of its own, which says the character once a screen reader listens; the bare
+    // character alone would be read as a stray letter.
+    lblNextLtr->setAccessibleName(caption(Text::DescNextLetter));
     lblNextLtr->setAccessibleDescription(caption(Text::DescNextLetter));
     lblNextLtr->setFont(designFont(QStringLiteral("Times New Roman"), 26.25));
 
@@ -264,6 +270,28 @@ void MainWindow::present()
     show();
     activateWindow();
     rtbInput->setFocus();
+}
+
+// Normalising writes the box again within its own change; only the text it ends with is told.
+void MainWindow::rtbSource_Change()
+{
+    const bool outermost = !m_sourceChanging;
+    const QScopedValueRollback changing(m_sourceChanging, true);
+    m_attempt->rtbSource_Change();
+    if (outermost && m_platform.screenReaderActive()) {
+        labelInputWithFigures();
+        sayLoaded();
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == rtbInput && event->type() == QEvent::FocusIn &&
+        m_platform.screenReaderActive()) {
+        // Queued: the focus may pass through on its way elsewhere (a menu opening).
+        QMetaObject::invokeMethod(this, &MainWindow::sayWhereTheLearnerIs, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -462,7 +490,7 @@ void MainWindow::mnuSetLangBM_Click()
 
 void MainWindow::mnuToolsAsc_Click()
 {
-    AscConverter converter(this);
+    AscConverter converter(m_platform, this);
     showModal(converter);
 }
 
@@ -491,17 +519,101 @@ void MainWindow::rtbInput_KeyDown(int keyCode, int shift)
 void MainWindow::rtbInput_KeyPress(char16_t &keyAscii)
 {
     m_attempt->rtbInput_KeyPress(keyAscii);
+    m_keyToTell = keyAscii != 0 && m_platform.screenReaderActive();
+    if (m_keyToTell)
+        m_platform.hushAnnouncements();
+    m_mistake = false;
+    m_verdictGiven = false;
 }
 
 void MainWindow::rtbInput_Change()
 {
+    // The key's own change only: the mistake mark rewrites the box within it.
+    const bool afterKey = std::exchange(m_keyToTell, false);
     m_attempt->rtbInput_Change();
+    if (afterKey)
+        sayAfterKey();
 }
 
 void MainWindow::rtbInput_KeyUp(int keyCode, int shift)
 {
     Q_UNUSED(keyCode);
+    // A key that changed nothing (Enter) leaves nothing to tell at a later change.
+    m_keyToTell = false;
     m_guidance->keyUp(shift);
+}
+
+void MainWindow::speak(const QString &message)
+{
+    m_platform.announce(message, caption(Text::SpeechLanguage));
+}
+
+// The key's echo is the reader's; the program adds whether it was wrong and what comes next.
+void MainWindow::sayAfterKey()
+{
+    if (m_verdictGiven)
+        return;
+    if (m_attempt->state() == AttemptState::NoText) {
+        speak(caption(Text::SayNoText));
+        return;
+    }
+    if (m_mistake)
+        speak(caption(Text::SayWrong));
+    const QString next = spokenNextLetter();
+    if (!next.isEmpty())
+        speak(next);
+}
+
+void MainWindow::sayLoaded()
+{
+    // Enough words to know the text by, cut where a word ends.
+    constexpr qsizetype kOpening = 40;
+    const QString text = rtbSource->text();
+    if (text.isEmpty())
+        return;
+    const qsizetype length = text.size() - 1; // the end marker is no character to type
+    QString opening = text.left(qMin(length, kOpening + 1));
+    if (opening.size() > kOpening) {
+        const qsizetype blank = opening.lastIndexOf(u' ');
+        opening.truncate(blank > 0 ? blank : kOpening);
+    }
+    opening.replace(kEndMarker, u' ');
+    speak(caption(Text::SayLoaded).arg(length).arg(opening));
+}
+
+void MainWindow::sayWhereTheLearnerIs()
+{
+    // Nothing while a window chosen from a menu is on its way: the focus only passed through.
+    if (!rtbInput->hasFocus() || QApplication::activeModalWidget())
+        return;
+    if (m_attempt->state() == AttemptState::NoText) {
+        speak(caption(Text::SayNoText));
+        return;
+    }
+    const QString next = spokenNextLetter();
+    if (!next.isEmpty())
+        speak(caption(Text::SayNext).arg(next));
+}
+
+QString MainWindow::spokenNextLetter() const
+{
+    const QString letter = lblNextLtr->text();
+    return letter.isEmpty() ? QString() : spokenCharacter(m_language, letter.front());
+}
+
+void MainWindow::labelInputWithFigures()
+{
+    if (!m_platform.screenReaderActive())
+        return;
+    QString name = caption(Text::LblInput);
+    // Before the first key the figures are bare captions, or those of the text before.
+    if (m_attempt && m_attempt->state() == AttemptState::Typing) {
+        name += QStringLiteral(". ") + QStringList{lblSpeed->text(), lblAccuracy->text(),
+                                                   lblNumOfWords->text(), lblDuration->text()}
+                                           .join(QStringLiteral(", "));
+    }
+    if (lblInput->accessibleName() != name)
+        lblInput->setAccessibleName(name);
 }
 
 bool MainWindow::backspacingOff() const
@@ -517,6 +629,15 @@ void MainWindow::keyPressed(char16_t code)
 void MainWindow::showNextLetter(const QString &letter)
 {
     lblNextLtr->setText(letter);
+    if (m_platform.screenReaderActive()) {
+        const QString name =
+            letter.isEmpty()
+                ? caption(Text::DescNextLetter)
+                : caption(Text::SayNext).arg(spokenCharacter(m_language, letter.front()));
+        // Each new name is an event the reader must look at, even an unchanged one.
+        if (lblNextLtr->accessibleName() != name)
+            lblNextLtr->setAccessibleName(name);
+    }
 }
 
 void MainWindow::guideFinger(const QString &nextChar)
@@ -541,27 +662,42 @@ void MainWindow::showWordCount(qint64 words)
     lblNumOfWords->setText(caption(Text::WordCountPrefix) + QString::number(words));
 }
 
+// The input box's label takes the figures once a second, as the duration turns: a screen reader
+// looks at every change of a name, and ten a second would keep it from the keys.
 void MainWindow::showDuration(qint64 minutes, qint64 seconds)
 {
-    lblDuration->setText(caption(Text::DurationPrefix) + QString::number(minutes) +
-                         caption(Text::MinutesSeparator) + QString::number(seconds) +
-                         caption(Text::SecondsUnit));
+    const QString shown = caption(Text::DurationPrefix) + QString::number(minutes) +
+                          caption(Text::MinutesSeparator) + QString::number(seconds) +
+                          caption(Text::SecondsUnit);
+    if (shown == lblDuration->text())
+        return;
+    lblDuration->setText(shown);
+    labelInputWithFigures();
 }
 
 void MainWindow::clearLiveFigures()
 {
     lblSpeed->setText(caption(Text::SpeedPrefix));
     lblAccuracy->setText(caption(Text::AccuracyPrefix));
-    lblNextLtr->clear();
+    showNextLetter(QString());
+    labelInputWithFigures();
 }
 
 void MainWindow::beep()
 {
+    m_mistake = true;
     m_platform.beep();
 }
 
 void MainWindow::showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent)
 {
+    m_verdictGiven = true;
+    // The passing verdict's box gives the figures; they are said once, so only the failing
+    // one, whose box has none, has them said with the end of the text.
+    if (m_platform.screenReaderActive()) {
+        speak(passed ? caption(Text::SayEnd)
+                     : caption(Text::SayEndFigures).arg(wordsPerMinute).arg(accuracyPercent));
+    }
     if (passed) {
         m_platform.message(this, caption(Text::PassedTitle),
                            caption(Text::PassedFirst) + QString::number(wordsPerMinute) +

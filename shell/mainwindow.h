@@ -72,6 +72,7 @@ public:
     QString practiceFilePath() const { return m_practiceFilePath; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -86,6 +87,16 @@ private:
     void showModal(QDialog &dialog);
     QString openStartFolder() const;
     void loadPracticeFile(const QString &path);
+    void rtbSource_Change();
+
+    // What a screen reader says: after each key, as a text arrives, as the input box gains the
+    // focus; the input box's label carries the figures, so the reader's "where am I" has them.
+    void speak(const QString &message);
+    void sayAfterKey();
+    void sayLoaded();
+    void sayWhereTheLearnerIs();
+    QString spokenNextLetter() const;
+    void labelInputWithFigures();
 
     // InputBoxHandler
     void rtbInput_KeyDown(int keyCode, int shift) override;
@@ -129,6 +140,11 @@ private:
     std::unique_ptr<PracticeAttempt> m_attempt;
     QString m_practiceFilePath;
     QString m_openFolder; // of the file last chosen in this window's open dialog
+
+    bool m_keyToTell = false;
+    bool m_mistake = false;
+    bool m_verdictGiven = false;
+    bool m_sourceChanging = false;
 };
 
 } // namespace keyvora

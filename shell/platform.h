@@ -35,6 +35,14 @@ public:
     virtual void message(QWidget *parent, const QString &title, const QString &text,
                          Buttons buttons) = 0;
     virtual std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) = 0;
+    // Whether a screen reader listens; nothing is put into words for it otherwise, so a
+    // keystroke costs no more than it does without one.
+    virtual bool screenReaderActive() const = 0;
+    // Has the message said to the screen reader's user, after what the reader is saying, in
+    // the language given ("en", "ms").
+    virtual void announce(const QString &message, const QString &language) = 0;
+    // Drops what was announced and not yet said: a new key makes it stale.
+    virtual void hushAnnouncements() = 0;
     // Shows a window modally and returns its result once the learner has closed it.
     virtual int showModal(QDialog &dialog) = 0;
     // Ends the program once the event loop regains control, with exit status 0.

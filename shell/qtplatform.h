@@ -3,9 +3,20 @@
 #include "shell/platform.h"
 #include "shell/registry.h"
 
+class QAccessibleEvent;
+
 namespace keyvora {
 
+// Whether a screen reader is told of the event: not while its control's window is hidden. A
+// reader that hears of a control keeps the states it read then, and Qt 6.4 later tells it of
+// "showing" but never of "visible", so the main windows, built behind the splash, would stay
+// hidden from Orca's flat review whenever Orca started first.
+bool reachesScreenReader(const QAccessibleEvent &event);
+// Holds back, for the whole program, the events reachesScreenReader turns away.
+void keepHiddenWindowsFromScreenReaders();
+
 class Bell;
+class ScreenReaderSpeech;
 
 // The desktop as it really is: Qt timers, the sound theme's bell, modal message boxes.
 class QtPlatform final : public Platform {
@@ -13,12 +24,19 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    // Connects to the sound server now, from the bell's own thread, so that the first mistake
+    // does not wait for it; the first beep does it otherwise.
+    void prepareBell();
+
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
     std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) override;
     void beep() override;
     void message(QWidget *parent, const QString &title, const QString &text,
                  Buttons buttons) override;
     std::unique_ptr<CommonDialog> makeCommonDialog(QWidget *parent) override;
+    bool screenReaderActive() const override;
+    void announce(const QString &message, const QString &language) override;
+    void hushAnnouncements() override;
     int showModal(QDialog &dialog) override;
     void quit() override;
     SourceBoxWidget *makeSourceBox(QWidget *parent) override;
@@ -31,6 +49,7 @@ private:
     EmptyRegistry m_registry;
     QtProgramLauncher m_launcher;
     std::unique_ptr<Bell> m_bell;
+    std::unique_ptr<ScreenReaderSpeech> m_speech;
 };
 
 } // namespace keyvora

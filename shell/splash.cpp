@@ -6,6 +6,7 @@
 #include "shell/platform.h"
 #include "shell/programidentity.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,14 @@ QLabel *splashLabel(QWidget *frame, const char *name, const QString &text, int l
     return label;
 }
 
+// A bare top-level widget reads as a client area; the splash is a window of its own.
+QAccessibleInterface *makeSplashAccessible(const QString &, QObject *object)
+{
+    if (auto *splash = qobject_cast<Splash *>(object))
+        return new QAccessibleWidget(splash, QAccessible::Window);
+    return nullptr;
+}
+
 QFont splashFont(const char *family, double points, bool bold, bool italic)
 {
     QFont font = designFont(QLatin1String(family), points);
@@ -51,7 +60,15 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     , tmrSplash(platform.makeTicker([this] { tmrSplash_Timer(); }, kShownMs))
     , Frame1(new QFrame(this))
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(makeSplashAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName(QStringLiteral("frmSplash"));
+    // Frameless, so the title is seen nowhere; it is the name a screen reader says as the
+    // program starts.
+    setWindowTitle(ProgramIdentity::title());
     setFixedSize(twips(7455), twips(4245));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);

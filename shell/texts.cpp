@@ -88,6 +88,66 @@ constexpr std::array kRows{
     Row{Text::DescNextLetter, u"The next character to type", u"Aksara seterusnya untuk ditaip"},
     // The practice library's folder of texts in the window's language.
     Row{Text::LibrarySet, u"English", u"Melayu"},
+
+    Row{Text::SpeechLanguage, u"en", u"ms"},
+    Row{Text::SayLoaded, u"Practice text loaded, %1 characters: %2",
+        u"Teks latihan dimuatkan, %1 aksara: %2"},
+    Row{Text::SayWrong, u"Wrong", u"Salah"},
+    Row{Text::SayNext, u"Next: %1", u"Seterusnya: %1"},
+    Row{Text::SayCapital, u"capital %1", u"huruf besar %1"},
+    Row{Text::SayEnd, u"End of the text.", u"Tamat teks."},
+    Row{Text::SayEndFigures, u"End of the text: %1 words per minute, accuracy %2 %.",
+        u"Tamat teks: %1 patah perkataan seminit, kejituan %2 %."},
+    Row{Text::SayNoText, u"No practice text. Choose one from the Lessons menu or open a file.",
+        u"Tiada teks latihan. Pilih satu daripada menu Latihan atau buka fail."},
+};
+
+struct CharacterName {
+    char16_t character;
+    const char16_t *english;
+    const char16_t *malay;
+};
+
+// The English names are the screen reader's own, so a learner hears a character named alike
+// whether the reader or the program says it.
+constexpr CharacterName kCharacterNames[] = {
+    {u' ', u"space", u"ruang"},
+    {u'!', u"exclaim", u"tanda seru"},
+    {u'"', u"quote", u"tanda petik"},
+    {u'#', u"number", u"tanda pagar"},
+    {u'$', u"dollar", u"dolar"},
+    {u'%', u"percent", u"peratus"},
+    {u'&', u"and", u"dan"},
+    {u'\'', u"apostrophe", u"apostrofi"},
+    {u'(', u"left paren", u"kurungan kiri"},
+    {u')', u"right paren", u"kurungan kanan"},
+    {u'*', u"star", u"bintang"},
+    {u'+', u"plus", u"tambah"},
+    {u',', u"comma", u"koma"},
+    {u'-', u"dash", u"sengkang"},
+    {u'.', u"dot", u"titik"},
+    {u'/', u"slash", u"garis miring"},
+    {u':', u"colon", u"titik bertindih"},
+    {u';', u"semicolon", u"koma bertitik"},
+    {u'<', u"less", u"kurang daripada"},
+    {u'=', u"equals", u"sama dengan"},
+    {u'>', u"greater", u"lebih daripada"},
+    {u'?', u"question", u"tanda soal"},
+    {u'@', u"at", u"a bulat"},
+    {u'[', u"left bracket", u"kurungan siku kiri"},
+    {u'\\', u"backslash", u"garis miring terbalik"},
+    {u']', u"right bracket", u"kurungan siku kanan"},
+    {u'^', u"caret", u"karet"},
+    {u'_', u"underline", u"garis bawah"},
+    {u'`', u"grave", u"aksen grave"},
+    {u'{', u"left brace", u"kurungan kerinting kiri"},
+    {u'|', u"vertical bar", u"garis tegak"},
+    {u'}', u"right brace", u"kurungan kerinting kanan"},
+    {u'~', u"tilde", u"tilde"},
+    {u'\u2018', u"left single quote", u"petikan tunggal kiri"},
+    {u'\u2019', u"right single quote", u"petikan tunggal kanan"},
+    {u'\u201C', u"left double quote", u"petikan berganda kiri"},
+    {u'\u201D', u"right double quote", u"petikan berganda kanan"},
 };
 
 constexpr bool rowsInEnumOrder()
@@ -106,6 +166,17 @@ QString text(Language language, Text id)
 {
     const Row &row = kRows[static_cast<std::size_t>(id)];
     return QString::fromUtf16(language == Language::English ? row.english : row.malay);
+}
+
+QString spokenCharacter(Language language, QChar character)
+{
+    for (const CharacterName &name : kCharacterNames) {
+        if (name.character == character.unicode())
+            return QString::fromUtf16(language == Language::English ? name.english : name.malay);
+    }
+    if (character.isUpper())
+        return text(language, Text::SayCapital).arg(character);
+    return QString(character);
 }
 
 } // namespace keyvora

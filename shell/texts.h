@@ -76,9 +76,23 @@ enum class Text {
     DescNextLetter,
     LibrarySet,
 
+    // What a screen reader says as the learner practises, and the speech language it is in.
+    SpeechLanguage,
+    SayLoaded,
+    SayWrong,
+    SayNext,
+    SayCapital,
+    SayEnd,
+    SayEndFigures,
+    SayNoText,
+
     Count // not a text: the number of them
 };
 
 QString text(Language language, Text id);
+
+// A character as a screen reader should say it: blanks and punctuation by name, a capital
+// as such, any other character as itself.
+QString spokenCharacter(Language language, QChar character);
 
 } // namespace keyvora

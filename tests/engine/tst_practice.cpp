@@ -1,6 +1,8 @@
 #include "rows.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
+
 using namespace keyvora;
 using namespace keyvora::test;
 
@@ -143,18 +145,21 @@ private slots:
 
     void verdict_data()
     {
-        columns<int, QString, QString, Platform::Buttons>({"marks", "title", "text", "buttons"});
+        columns<int, QString, QString, Platform::Buttons, QString>(
+            {"marks", "title", "text", "buttons", "spoken"});
         row("19 marks in 200 characters fails", 19, "Keyvora",
-            "Please try to improve on your accuracy!", Platform::Buttons::Ok);
+            "Please try to improve on your accuracy!", Platform::Buttons::Ok,
+            "End of the text: 7 words per minute, accuracy 90 %.");
         row("18 marks in 200 characters passes", 18, "PASSED!",
             "You've finished your test! Your typing speed is [7 words per minute] and your "
             "accuracy is [91 %].",
-            Platform::Buttons::OkCancel);
+            Platform::Buttons::OkCancel, "End of the text.");
     }
     void verdict()
     {
         QFETCH(int, marks);
         WindowFixture f;
+        f.platform.screenReader = true;
         f.action("mnuSetBsOff")->trigger();
         // 200 characters of five words, then one more to finish after the last tick.
         const QString words = QString(39, u'a').append(u' ').repeated(5);
@@ -167,9 +172,112 @@ private slots:
         QTEST(f.platform.messages.front().title, "title");
         QTEST(f.platform.messages.front().text, "text");
         QTEST(f.platform.messages.front().buttons, "buttons");
+        // A failing verdict's box has no figures, so they are said with the end of the text.
+        QTEST(f.platform.spoken.value(f.platform.spoken.size() - 1), "spoken");
         QCOMPARE(f.window.attempt().state(), AttemptState::NoText);
         QCOMPARE(f.label("lblSpeed"), QStringLiteral("Speed: "));
         QCOMPARE(f.label("lblNumOfWords"), QStringLiteral("Word count: 6"));
+    }
+
+    // With a screen reader, each key is followed by the next character to type, named as the
+    // reader names it, and a wrong one first by word that it was wrong; words left unsaid from
+    // the key before are dropped at each key.
+    void screenReaderHearsEachKey_data()
+    {
+        columns<QString, QString, QStringList>({"source", "keys", "spoken"});
+        row("a right key: the next character", "ad we", "a", QStringList{"d"});
+        row("a wrong key: wrong, then a blank by name", "ad we", "ax",
+            QStringList{"d", "Wrong", "space"});
+        row("Backspace: the character to type again", "ad we", "ax\b",
+            QStringList{"d", "Wrong", "space", "d"});
+        row("back to the start: the first character", "ad", "a\b", QStringList{"d", "a"});
+        row("ampersand as the reader names it", "a&b", "a", QStringList{"and"});
+        row("punctuation by name", "a,b", "a", QStringList{"comma"});
+        row("a capital as such", "aBc", "a", QStringList{"capital B"});
+        row("the article's quotation mark", u"a’b"_qs, "a", QStringList{"right single quote"});
+        row("a character without a name as itself", u"aéb"_qs, "a", QStringList{u"é"_qs});
+        // No tick has counted a word, so the verdict fails, and its figures are said.
+        row("the last key before a tick: the end with zero figures", "ab", "ab",
+            QStringList{"b", "End of the text: 0 words per minute, accuracy 0 %."});
+        row("no text: every key says so", "", "a",
+            QStringList{"No practice text. Choose one from the Lessons menu or open a file."});
+    }
+    void screenReaderHearsEachKey()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, keys);
+        WindowFixture f;
+        f.windows.LoadPracticeText(source);
+        f.platform.screenReader = true;
+        f.type(keys);
+        QTEST(f.platform.spoken, "spoken");
+        QCOMPARE(f.platform.hushes, keys.size());
+        QVERIFY(f.platform.languages.count(QStringLiteral("en")) == f.platform.languages.size());
+    }
+
+    // A text is announced as it arrives, by its length and its first words; the input box
+    // says where the learner stands when it gains the focus; its label carries the figures,
+    // which the reader's "where am I" reads out.
+    void screenReaderHearsTheText_data()
+    {
+        columns<QString, bool, QString>({"loaded", "malay", "announced"});
+        row("a short text whole", "ad we", false, "Practice text loaded, 5 characters: ad we");
+        row("a long one by its first words, cut where a word ends",
+            "ad we re ox ax ka ch qi zo bat rag fed phi hum", false,
+            "Practice text loaded, 46 characters: ad we re ox ax ka ch qi zo bat rag fed");
+        row("a first word longer than the opening, cut", QString(45, u'a'), false,
+            "Practice text loaded, 45 characters: " + QString(40, u'a'));
+        row("a line break as a blank", "ab\rcd", false,
+            "Practice text loaded, 5 characters: ab cd");
+        row("in Malay", "ad we", true, "Teks latihan dimuatkan, 5 aksara: ad we");
+    }
+    void screenReaderHearsTheText()
+    {
+        QFETCH(QString, loaded);
+        QFETCH(bool, malay);
+        WindowFixture f;
+        f.platform.screenReader = true;
+        if (malay)
+            f.malay();
+        f.platform.spoken.clear();
+        f.platform.languages.clear();
+        f.windows.LoadPracticeText(loaded);
+        QTEST(f.platform.spoken.join(u'|'), "announced");
+        QCOMPARE(f.platform.languages, QStringList{malay ? "ms" : "en"});
+    }
+
+    void screenReaderHearsWhereTheLearnerIs()
+    {
+        WindowFixture f;
+        f.platform.screenReader = true;
+        const auto refocus = [&f] {
+            f.platform.spoken.clear();
+            f.rtbSource->setFocus();
+            f.rtbInput->setFocus();
+            QCoreApplication::sendPostedEvents(&f.window, QEvent::MetaCall);
+            return f.platform.spoken;
+        };
+        QCOMPARE(refocus(), QStringList{"No practice text. Choose one from the Lessons menu or "
+                                        "open a file."});
+        f.windows.LoadPracticeText(QStringLiteral("a b"));
+        f.type(QStringLiteral("a"));
+        QCOMPARE(refocus(), QStringList{"Next: space"});
+
+        // The figures as the duration last turned, once a second: at 9 s one word is 7 WPM,
+        // though the label shows 6 by the 100th tick; back to the bare caption once the text
+        // is gone.
+        QObject *label = f.window.findChild<QLabel *>(QStringLiteral("lblInput"));
+        const auto labelName = [label] {
+            return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        };
+        f.tick(100);
+        QCOMPARE(labelName(), "Start typing here. Speed: 7 WPM, Accuracy: 100 %, Word count: 1, "
+                              "Duration: 0 m: 9 s");
+        QCOMPARE(f.label("lblSpeed"), "Speed: 6 WPM");
+        f.type(QStringLiteral(" b"));
+        QCOMPARE(labelName(), "Start typing here");
+        QCOMPARE(refocus(), QStringList{"No practice text. Choose one from the Lessons menu or "
+                                        "open a file."});
     }
 
     void longTextTypedToTheEnd()

@@ -195,6 +195,7 @@ private slots:
             });
         };
         WindowFixture f;
+        f.platform.screenReader = true;
         WindowView m = f.malay();
         QStringList seen;
         const auto look = [&] {
@@ -225,6 +226,21 @@ private slots:
         for (const QString &shown : std::as_const(seen)) {
             QVERIFY2(madeOfMalay(shown) && !englishOnly.contains(shown), qPrintable(shown));
         }
+        // What a screen reader says: a Malay text with its figures filled in, or a character.
+        QVERIFY(!f.platform.spoken.isEmpty());
+        for (const QString &said : std::as_const(f.platform.spoken)) {
+            const bool malayText = std::any_of(malay.begin(), malay.end(), [&](const QString &row) {
+                QString pattern = QRegularExpression::escape(row);
+                pattern.replace(QRegularExpression(u"\\\\%\\d"_qs), u".+"_qs);
+                return !row.isEmpty() &&
+                       QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+                           .match(said)
+                           .hasMatch();
+            });
+            QVERIFY2((malayText && !englishOnly.contains(said)) || said.size() == 1,
+                     qPrintable(said));
+        }
+        QVERIFY(f.platform.languages.count(u"ms"_qs) == f.platform.languages.size());
     }
 };
 

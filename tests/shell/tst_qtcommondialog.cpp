@@ -9,6 +9,8 @@
 #include <QListView>
 #include <QTemporaryDir>
 
+#include <canberra.h>
+
 #include <atomic>
 #include <future>
 
@@ -16,6 +18,54 @@ using keyvora::test::columns;
 using keyvora::test::row;
 
 namespace {
+// Stands for the sound server behind libcanberra: a connection opened to one server fails
+// with the library's state error once that server is gone, as PulseAudio's backend does.
+struct FakeSoundServer {
+    class Context final : public keyvora::SoundContext {
+    public:
+        explicit Context(FakeSoundServer &server)
+            : m_server(server)
+        {
+            ++m_server.live;
+        }
+        ~Context() override { --m_server.live; }
+        int open() override
+        {
+            if (!m_server.up)
+                return CA_ERROR_DISCONNECTED;
+            ++m_server.opened;
+            m_generation = m_server.generation;
+            m_open = true;
+            return CA_SUCCESS;
+        }
+        int play(const char *eventId) override
+        {
+            if (!m_open && open() != CA_SUCCESS)
+                return CA_ERROR_DISCONNECTED;
+            if (!m_server.up || m_generation != m_server.generation)
+                return CA_ERROR_STATE;
+            return m_server.themeEvents.contains(QLatin1String(eventId)) ? CA_SUCCESS
+                                                                         : CA_ERROR_NOTFOUND;
+        }
+
+    private:
+        FakeSoundServer &m_server;
+        int m_generation = -1;
+        bool m_open = false;
+    };
+
+    std::unique_ptr<keyvora::SoundContext> makeContext()
+    {
+        return std::make_unique<Context>(*this);
+    }
+
+    bool up = true;
+    int generation = 0;
+    int opened = 0;
+    int live = 0;
+    QStringList themeEvents{"bell-window-system", "bell"};
+};
+
 const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
 
 QString createFile(const QTemporaryDir &dir, const char *name)
@@ -30,14 +80,16 @@ QString createFile(const QTemporaryDir &dir, const char *name)
 class TestQtCommonDialog : public QObject {
     Q_OBJECT
 private slots:
-    // The sound system may hang on its first use: rings meanwhile return at once and make one
-    // sound more, and a sound that cannot be made falls back to the toolkit's beep.
+    // The sound system may hang: rings meanwhile return at once and each makes its sound
+    // later, up to a second's worth; a sound that cannot be made falls back to the toolkit's
+    // beep. The connection is made before the first ring.
     void bellNeverWaits_data()
     {
         columns<bool, int, int, int>({"plays", "rings", "sounds", "fallbacks"});
         row("one ring", true, 1, 1, 0);
-        row("rings while busy make one more sound", true, 4, 2, 0);
-        row("no sound: the fallback for each sound", false, 4, 2, 2);
+        row("rings while busy each make a sound", true, 4, 4, 0);
+        row("rings while busy beyond ten are dropped", true, 15, 11, 0);
+        row("no sound: the fallback for each sound", false, 4, 4, 4);
     }
     void bellNeverWaits()
     {
@@ -46,18 +98,22 @@ private slots:
         QFETCH(int, sounds);
         std::promise<void> release;
         const std::shared_future<void> released = release.get_future().share();
+        std::atomic<int> prepared = 0;
+        std::atomic<int> preparedBeforePlay = 0;
         std::atomic<int> started = 0;
         std::atomic<int> made = 0;
         std::atomic<int> fallbacks = 0;
         {
-            keyvora::Bell bell(
-                [&] {
-                    ++started;
-                    released.wait();
-                    ++made;
-                    return plays;
-                },
-                [&] { ++fallbacks; });
+            keyvora::Bell bell([&] { ++prepared; },
+                               [&] {
+                                   preparedBeforePlay = prepared.load();
+                                   ++started;
+                                   released.wait();
+                                   ++made;
+                                   return plays;
+                               },
+                               [&] { ++fallbacks; }, std::chrono::milliseconds(0));
+            QTRY_COMPARE(prepared.load(), 1);
             bell.ring();
             QTRY_COMPARE(started.load(), 1);
             for (int i = 1; i < rings; ++i)
@@ -67,7 +123,59 @@ private slots:
         }
         // Nothing more once the bell is gone.
         QCOMPARE(made.load(), sounds);
+        QCOMPARE(preparedBeforePlay.load(), 1);
         QTEST(fallbacks.load(), "fallbacks");
+    }
+
+    // The sound server as the bell meets it: it may go away, come back as a new server, or
+    // lack the theme's newer bell. Script: c connect ahead, r a mistake, d the server goes
+    // away, u a server is up again. Heard: + the theme's bell, - the fallback.
+    void bellSurvivesTheSoundServer_data()
+    {
+        columns<QString, QString>({"script", "heard"});
+        row("one connection serves every mistake", "crrr", "+++");
+        row("server restarted between mistakes: the next one is heard", "crdurr", "+++");
+        row("server restarted, no connection made ahead", "rdur", "++");
+        row("server away: the fallback until it is back", "crdrrur", "+--+");
+        row("no server at start: the theme's bell once one starts", "dcrrur", "--+");
+        row("theme without the window-system bell: the older name", "Ncrr", "++");
+        row("theme without any bell: the fallback, the connection kept", "Xcrr", "--");
+    }
+    void bellSurvivesTheSoundServer()
+    {
+        QFETCH(QString, script);
+        FakeSoundServer server;
+        keyvora::DesktopBellSound sound([&server] { return server.makeContext(); });
+        QString heard;
+        for (QChar step : script) {
+            switch (step.unicode()) {
+            case 'c':
+                sound.connect();
+                QCOMPARE(server.opened, server.up ? 1 : 0);
+                break;
+            case 'r':
+                heard += sound.play() ? u'+' : u'-';
+                break;
+            case 'd':
+                server.up = false;
+                ++server.generation;
+                break;
+            case 'u':
+                server.up = true;
+                break;
+            case 'N':
+                server.themeEvents = {"bell"};
+                break;
+            case 'X':
+                server.themeEvents = {};
+                break;
+            }
+        }
+        QTEST(heard, "heard");
+        // A connection that failed is closed, not left behind.
+        QVERIFY(server.live <= 1);
+        if (script.endsWith(u'r') && heard.endsWith(u'+'))
+            QCOMPARE(server.live, 1);
     }
 
     void convertsFilters_data()

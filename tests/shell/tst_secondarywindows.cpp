@@ -141,27 +141,28 @@ class SecondaryWindowsTest : public QObject {
 private slots:
     void converterKeys_data()
     {
-        columns<QString, QString, QString>({"keys", "character", "code"});
-        row("the last of two letters", "Ab", "b", "98");
-        row("space", " ", " ", "32");
-        row("Backspace shows 8, box empty", "a\b", "", "8");
-        row("Enter 13, window stays", "\r", "", "13");
-        row("Escape 27, window stays", "\x1b", "", "27");
-        row("Ctrl with a letter", "^a", "", "1");
-        row("Ctrl with the last letter", "x^z", "", "26");
-        row("Shift alone changes nothing", "q⇧", "q", "113");
-        row("code box text stays", "A|xy", "A", "65xy");
-        row("next key clears code box", "A|xy|B", "B", "66");
-        row("Windows-1252 letter", "é", "é", "233");
-        row("Windows-1252 quote", "“", "“", "147");
-        row("euro sign", "€", "€", "128");
-        row("outside Windows-1252: code point", "Ł", "Ł", "321");
-        row("outside the 16-bit range", "😀", "😀", "128512");
+        columns<QString, QString, QString, QString>({"keys", "character", "code", "said"});
+        row("the last of two letters", "Ab", "b", "98", "ASCII code: 98");
+        row("space", " ", " ", "32", "ASCII code: 32");
+        row("Backspace shows 8, box empty", "a\b", "", "8", "ASCII code: 8");
+        row("Enter 13, window stays", "\r", "", "13", "ASCII code: 13");
+        row("Escape 27, window stays", "\x1b", "", "27", "ASCII code: 27");
+        row("Ctrl with a letter", "^a", "", "1", "ASCII code: 1");
+        row("Ctrl with the last letter", "x^z", "", "26", "ASCII code: 26");
+        row("Shift alone changes nothing", "q⇧", "q", "113", "ASCII code: 113");
+        row("code box text stays", "A|xy", "A", "65xy", "ASCII code: 65");
+        row("next key clears code box", "A|xy|B", "B", "66", "ASCII code: 66");
+        row("Windows-1252 letter", "é", "é", "233", "ASCII code: 233");
+        row("Windows-1252 quote", "“", "“", "147", "ASCII code: 147");
+        row("euro sign", "€", "€", "128", "ASCII code: 128");
+        row("outside Windows-1252: code point", "Ł", "Ł", "321", "ASCII code: 321");
+        row("outside the 16-bit range", "😀", "😀", "128512", "ASCII code: 128512");
     }
     void converterKeys()
     {
         QFETCH(QString, keys);
         WindowFixture f;
+        f.platform.screenReader = true;
         bool stayedOpen = false;
         QString character, code;
         f.platform.whenModal = [&](QDialog &dialog) {
@@ -179,6 +180,9 @@ private slots:
         QVERIFY(stayedOpen);
         QTEST(character, "character");
         QTEST(code, "code");
+        // Each key's code is said as it shows, in the caption's language, English.
+        QTEST(f.platform.spoken.value(f.platform.spoken.size() - 1), "said");
+        QVERIFY(f.platform.languages.endsWith(QStringLiteral("en")));
         QCOMPARE(focused(), f.rtbInput);
     }
 
@@ -498,6 +502,88 @@ private slots:
         }
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
         QVERIFY2(disordered.isEmpty(), qPrintable(disordered.join(u", ")));
+    }
+
+    // Parts that speak through their name and role rather than a caption: what a screen reader
+    // says of them, in the language of the window.
+    void partsNamedForScreenReaders_data()
+    {
+        columns<QString, QString, QString, QAccessible::Role>({"window", "part", "name", "role"});
+        row("the keyboard is a named group, not a window frame", "frmMain", "fraKeyboard",
+            "On-screen keyboard", QAccessible::Grouping);
+        row("the keyboard in Malay", "frmMainMalay", "fraKeyboard", "Papan kekunci pada skrin",
+            QAccessible::Grouping);
+        row("the tutorial's keyboard", "frmLR", "fraKeyboard", "On-screen keyboard",
+            QAccessible::Grouping);
+        row("the tutorial's keyboard in Malay", "frmLR Malay", "fraKeyboard",
+            "Papan kekunci pada skrin", QAccessible::Grouping);
+        row("the next character's box by what it shows, not by its letter", "frmMain", "lblNextLtr",
+            "The next character to type", QAccessible::StaticText);
+        row("the next character's box in Malay", "frmMainMalay", "lblNextLtr",
+            "Aksara seterusnya untuk ditaip", QAccessible::StaticText);
+        row("the splash by the program's name", "frmSplash", "frmSplash", "Keyvora",
+            QAccessible::Window);
+    }
+    void partsNamedForScreenReaders()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, part);
+        WindowFixture f;
+        QString name;
+        QAccessible::Role role = QAccessible::NoRole;
+        const auto read = [&](QWidget &shown) {
+            QObject *object =
+                shown.objectName() == part ? &shown : shown.findChild<QWidget *>(part);
+            QVERIFY(object);
+            QAccessibleInterface *at = QAccessible::queryAccessibleInterface(object);
+            name = at->text(QAccessible::Name);
+            role = at->role();
+        };
+        if (window == u"frmMain") {
+            read(f.window);
+        } else if (window == u"frmMainMalay") {
+            read(f.malay().window);
+        } else if (window == u"frmSplash") {
+            Splash splash(f.platform, [] {});
+            read(splash);
+        } else {
+            f.platform.whenModal = [&](QDialog &dialog) {
+                if (window.endsWith(QLatin1String(" Malay")))
+                    dialog.findChild<QPushButton *>(QStringLiteral("cmdBM"))->click();
+                read(dialog);
+            };
+            f.action("mnuLesTutLR")->trigger();
+        }
+        QTEST(name, "name");
+        QTEST(role, "role");
+    }
+
+    // A screen reader hears nothing of a window until it is shown, so that it never keeps the
+    // states of a control read while the control was hidden.
+    void hiddenWindowsKeptFromScreenReaders_data()
+    {
+        columns<QString, QAccessible::Event, bool>({"what", "type", "reaches"});
+        row("a label of the main window behind the splash", "hidden label",
+            QAccessible::NameChanged, false);
+        row("the hidden main window itself", "hidden window", QAccessible::NameChanged, false);
+        row("a window that went out of sight", "hidden window", QAccessible::ObjectHide, true);
+        row("a label of the shown main window", "shown label", QAccessible::NameChanged, true);
+        row("a menu item, which is no widget", "action", QAccessible::NameChanged, true);
+    }
+    void hiddenWindowsKeptFromScreenReaders()
+    {
+        QFETCH(QString, what);
+        Desktop d;
+        MainWindow &window = d.windows.frmMain();
+        if (what.startsWith(u"shown"))
+            window.show();
+        QObject *object = what == u"action"          ? window.findChild<QAction *>("mnuFileOpen")
+                          : what.endsWith(u"window") ? static_cast<QObject *>(&window)
+                                                     : window.findChild<QLabel *>("lblSpeed");
+        QVERIFY(object);
+        QFETCH(QAccessible::Event, type);
+        QAccessibleEvent event(object, type);
+        QTEST(reachesScreenReader(event), "reaches");
     }
 
     // t: the timer, k: a character key, c: a click on the free frame, s: Shift alone,

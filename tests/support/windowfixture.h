@@ -134,6 +134,15 @@ public:
     {
         return std::make_unique<FakeCommonDialog>(open);
     }
+    bool screenReaderActive() const override { return screenReader; }
+    void announce(const QString &message, const QString &language) override
+    {
+        if (!screenReader)
+            qFatal("something was said with no screen reader to say it");
+        spoken << message;
+        languages << language;
+    }
+    void hushAnnouncements() override { ++hushes; }
     // The window shows without blocking; the test's script plays the learner, then it closes.
     int showModal(QDialog &dialog) override
     {
@@ -166,6 +175,10 @@ public:
 
     int beeps = 0;
     int quits = 0;
+    bool screenReader = false;
+    QStringList spoken;
+    QStringList languages; // of each announcement
+    int hushes = 0;
     std::vector<Message> messages;
     OpenScript open;
     std::function<void(QDialog &)> whenModal;
