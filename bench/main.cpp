@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyvora's practice and input boxes against Qt's stock ones, through the real main window,
 // offscreen. Run: keyvora_bench [--full] [--clock-seconds=N] [--benchmark_filter=REGEX]
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 namespace keyvora::bench {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An hour of typing at 12 keys a second through the real main window, in simulated time:
 // keys and timer ticks are interleaved by their due times, nothing sleeps. The built-in tests
 // are typed one after another with a few mistakes, most of them corrected. At the end the

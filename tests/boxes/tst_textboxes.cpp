@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keyvora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice box and the input box through real key, mouse and input-method events, and
 // through the accessibility interfaces, side by side in one window.
 
