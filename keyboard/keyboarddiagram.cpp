@@ -8,7 +8,6 @@
 
 #include <QAccessibleWidget>
 
-#include <array>
 
 namespace keyvora {
 
@@ -124,29 +123,45 @@ BoxLabel *KeyboardDiagram::lblKey(int index) const
     return m_lblKey[std::size_t(index)];
 }
 
+namespace {
+
+struct PartText {
+    const char *part; // object name; "" for the diagram itself
+    const char16_t *english;
+    const char16_t *malay;
+};
+
+// What the parts without a caption are, English and Malay side by side.
+constexpr PartText kPartTexts[] = {
+    {"", u"On-screen keyboard", u"Papan kekunci pada skrin"},
+    {"imgLeftHand", u"Left hand", u"Tangan kiri"},
+    {"imgRightHand", u"Right hand", u"Tangan kanan"},
+    {"lblFinger", u"The finger for the next character", u"Jari untuk aksara seterusnya"},
+    {"lblWinKey1", u"Super key", u"Kekunci Super"},
+    {"lblWinKey2", u"Super key", u"Kekunci Super"},
+    {"lblAppKey", u"Menu key", u"Kekunci Menu"},
+};
+
+} // namespace
+
 void KeyboardDiagram::describe(bool malay)
 {
-    const auto say = [](QWidget *part, const char16_t *english, const char16_t *inMalay,
-                        bool isMalay) {
-        if (!part)
-            return;
-        const QString what = QString::fromUtf16(isMalay ? inMalay : english);
-        part->setAccessibleName(what);
-        part->setAccessibleDescription(what);
-    };
-    // The frame by a name only: a description would be read again before each of its keys.
-    setAccessibleName(
-        QString::fromUtf16(std::array{u"On-screen keyboard", u"Papan kekunci pada skrin"}[malay]));
-    say(findChild<QWidget *>(QStringLiteral("imgLeftHand")), u"Left hand", u"Tangan kiri", malay);
-    say(findChild<QWidget *>(QStringLiteral("imgRightHand")), u"Right hand", u"Tangan kanan",
-        malay);
-    for (int slot = 0; slot < 9; ++slot) {
-        say(lblFinger(slot), u"The finger for the next character", u"Jari untuk aksara seterusnya",
-            malay);
+    for (const PartText &row : kPartTexts) {
+        const QString what = QString::fromUtf16(malay ? row.malay : row.english);
+        if (!*row.part) {
+            // The frame by a name only: a description would be read again before each key.
+            setAccessibleName(what);
+            continue;
+        }
+        // A control array's members share the name before their index.
+        const QString name = QLatin1String(row.part);
+        for (QWidget *part : findChildren<QWidget *>()) {
+            if (part->objectName() == name || part->objectName().startsWith(name + u'(')) {
+                part->setAccessibleName(what);
+                part->setAccessibleDescription(what);
+            }
+        }
     }
-    say(findChild<QWidget *>(QStringLiteral("lblWinKey1")), u"Super key", u"Kekunci Super", malay);
-    say(findChild<QWidget *>(QStringLiteral("lblWinKey2")), u"Super key", u"Kekunci Super", malay);
-    say(findChild<QWidget *>(QStringLiteral("lblAppKey")), u"Menu key", u"Kekunci Menu", malay);
 }
 
 BoxLabel *KeyboardDiagram::lblFinger(int slot) const

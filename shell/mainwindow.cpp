@@ -20,6 +20,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -226,6 +227,8 @@ void MainWindow::buildMenus()
         });
     };
     QHash<QByteArray, QMenu *> menus;
+    auto *backspacing = new QActionGroup(this);
+    auto *languages = new QActionGroup(this);
     for (const MenuItem &item : kMenu) {
         const QString title = caption(item.caption);
         if (isSubmenu(item.name)) {
@@ -241,21 +244,21 @@ void MainWindow::buildMenus()
             action->setShortcut(QKeySequence(item.shortcut));
         if (item.check != Check::None) {
             const bool language = item.check == Check::English || item.check == Check::Malay;
-            const bool checked =
-                item.check == Check::On ||
-                (language && (item.check == Check::English) == (m_language == Language::English));
             action->setCheckable(true);
-            action->setChecked(checked);
-            // The language checkmarks are part of the design and never move.
-            if (language)
-                connect(action, &QAction::triggered, action,
-                        [action, checked] { action->setChecked(checked); });
+            action->setChecked(
+                item.check == Check::On ||
+                (language && (item.check == Check::English) == (m_language == Language::English)));
+            (language ? languages : backspacing)->addAction(action);
         }
         if (item.handler)
             connect(action, &QAction::triggered, this, item.handler);
     }
     mnuSetBsOn = findChild<QAction *>(QStringLiteral("mnuSetBsOn"));
     mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
+    // The language checkmarks are part of the design and never move: each window's own
+    // language stays checked in it.
+    QAction *own = languages->checkedAction();
+    connect(languages, &QActionGroup::triggered, own, [own] { own->setChecked(true); });
 }
 
 void MainWindow::tmrResetKey_Timer()
@@ -470,13 +473,11 @@ void MainWindow::mnuLesTestArt_Click()
 void MainWindow::mnuSetBsOn_Click()
 {
     mnuSetBsOn->setChecked(true);
-    mnuSetBsOff->setChecked(false);
 }
 
 void MainWindow::mnuSetBsOff_Click()
 {
     mnuSetBsOff->setChecked(true);
-    mnuSetBsOn->setChecked(false);
 }
 
 // Each item asks for its language's window; in the window of that language already, the

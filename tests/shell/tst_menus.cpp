@@ -113,6 +113,19 @@ private slots:
         QCOMPARE(shown.action("mnuSetLangBM")->isChecked(), inMalay);
     }
 
+    // Switching there and back leaves each window's checkmark on its own language.
+    void languageChecksNeverMove()
+    {
+        WindowFixture f;
+        WindowView m = f.malay(); // by Bahasa Melayu in the English window
+        m.action("mnuSetLangEng")->trigger();
+        for (const WindowView &view : {WindowView(f.window), m}) {
+            const bool malay = &view.window == &m.window;
+            QCOMPARE(view.action("mnuSetLangEng")->isChecked(), !malay);
+            QCOMPARE(view.action("mnuSetLangBM")->isChecked(), malay);
+        }
+    }
+
     // Whatever brings a text while the Malay window shows brings it there.
     void malayWindowTakesItsPractice_data()
     {
