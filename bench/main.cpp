@@ -10,8 +10,8 @@
 #include "report.h"
 #include "results.h"
 
-#include "shell/keyguidance.h"
 #include "boxes/boxwidgets.h"
+#include "shell/keyguidance.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
 #include "shell/qtplatform.h"

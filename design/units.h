@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-// The units every window's design is written in: geometry in twips, colours as RGB, fonts by
+// The units every window is laid out in: geometry in twips, colours as RGB, fonts by
 // family and points. QtCore only, so the key model can be written in them too.
 namespace keyvora {
 

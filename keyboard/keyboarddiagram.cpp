@@ -8,7 +8,6 @@
 
 #include <QAccessibleWidget>
 
-
 namespace keyvora {
 
 namespace {

@@ -255,8 +255,7 @@ void MainWindow::buildMenus()
     }
     mnuSetBsOn = findChild<QAction *>(QStringLiteral("mnuSetBsOn"));
     mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
-    // The language checkmarks are part of the design and never move: each window's own
-    // language stays checked in it.
+    // The language checkmarks never move: each window's own language stays checked in it.
     QAction *own = languages->checkedAction();
     connect(languages, &QActionGroup::triggered, own, [own] { own->setChecked(true); });
 }
@@ -381,10 +380,7 @@ bool takesDrop(const QMimeData *data)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (takesDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent *event)

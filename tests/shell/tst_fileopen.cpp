@@ -25,6 +25,14 @@ using namespace keyvora::test;
 
 namespace {
 
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 // Makes what a row asks for inside dir and returns the path to answer the dialog with.
 QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray &bytes,
                 OpenScript &script)
@@ -47,23 +55,14 @@ QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray 
             qFatal("cannot make the link loop");
         return path;
     }
+    writeFile(path, bytes);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the practice file");
     if (kind == QLatin1String("too large"))
         file.resize(100 * 1024 * 1024); // sparse: nothing is written
     else if (kind == QLatin1String("unreadable"))
         file.setPermissions(QFileDevice::WriteOwner);
     else if (kind == QLatin1String("vanished"))
         script.whenChosen = [path] { QFile::remove(path); };
-    return path;
-}
-
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
     return path;
 }
 
