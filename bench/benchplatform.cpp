@@ -19,8 +19,9 @@ constexpr qint64 kTickNs = 100'000'000;
 
 } // namespace
 
-BenchTicker::BenchTicker(std::function<void()> onTick, Clocks clocks)
-    : m_onTick(std::move(onTick))
+BenchTicker::BenchTicker(QString named, std::function<void()> onTick, Clocks clocks)
+    : name(std::move(named))
+    , m_onTick(std::move(onTick))
 {
     if (clocks == Clocks::Real)
         m_real = std::make_unique<QtTicker>([this] { fire(); });
@@ -63,9 +64,11 @@ void BenchTicker::fire()
     m_onTick();
 }
 
-std::unique_ptr<Ticker> BenchPlatform::makeTicker(std::function<void()> onTick)
+// Every timer on the 100 ms grid: the bench's clocks are the practice's.
+std::unique_ptr<Ticker> BenchPlatform::makeTicker(const QString &name, std::function<void()> onTick,
+                                                  int)
 {
-    auto ticker = std::make_unique<BenchTicker>(std::move(onTick), m_clocks);
+    auto ticker = std::make_unique<BenchTicker>(name, std::move(onTick), m_clocks);
     m_tickers.push_back(ticker.get());
     return ticker;
 }
@@ -104,10 +107,12 @@ InputBoxWidget *BenchPlatform::makeInputBox(QWidget *parent)
     return new StockInputBox(parent);
 }
 
-BenchTicker &BenchPlatform::ticker(const Ticker &which) const
+BenchTicker &BenchPlatform::ticker(const QString &name) const
 {
-    const auto found = std::find(m_tickers.begin(), m_tickers.end(), &which);
-    Q_ASSERT(found != m_tickers.end());
+    const auto found = std::find_if(m_tickers.begin(), m_tickers.end(),
+                                    [&name](const BenchTicker *t) { return t->name == name; });
+    if (found == m_tickers.end())
+        qFatal("no ticker is named %s", qPrintable(name));
     return **found;
 }
 

@@ -26,7 +26,9 @@ enum class Clocks { Manual, Real };
 // sum of ticks against the wall clock. Manual ones tick through fire().
 class BenchTicker final : public Ticker {
 public:
-    BenchTicker(std::function<void()> onTick, Clocks clocks);
+    BenchTicker(QString named, std::function<void()> onTick, Clocks clocks);
+
+    const QString name;
 
     void start() override;
     void stop() override;
@@ -79,11 +81,8 @@ public:
     {
     }
 
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int) override
-    {
-        return makeTicker(std::move(onTick));
-    }
+    std::unique_ptr<Ticker> makeTicker(const QString &name, std::function<void()> onTick,
+                                       int intervalMs) override;
     void beep() override
     {
         ++beeps;
@@ -106,8 +105,8 @@ public:
     ProgramLauncher &launcher() override { return m_launcher; }
 
     Boxes boxes() const { return m_boxes; }
-    // The bench ticker behind one of the window's tickers.
-    BenchTicker &ticker(const Ticker &which) const;
+    // The ticker of that name ("frmMain.tmrSpeed").
+    BenchTicker &ticker(const QString &name) const;
     const std::vector<BenchTicker *> &tickers() const { return m_tickers; }
 
     QString openAnswer;

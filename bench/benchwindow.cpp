@@ -88,9 +88,14 @@ void BenchWindow::fillInput(qsizetype length)
     m_input->setCursorPosition(filled.size());
 }
 
-void BenchWindow::tickIfRunning(const Ticker &which)
+BenchTicker &BenchWindow::ticker(const char *name) const
 {
-    BenchTicker &ticker = m_platform.ticker(which);
+    return m_platform.ticker(m_window.objectName() + u'.' + QLatin1String(name));
+}
+
+void BenchWindow::tickIfRunning(const char *name)
+{
+    BenchTicker &ticker = this->ticker(name);
     if (ticker.isActive())
         ticker.fire();
 }

@@ -38,8 +38,10 @@ public:
     void typeKey(QChar c);
     // The learner's input holding this many characters, as if pasted.
     void fillInput(qsizetype length);
+    // One of the window's tickers, by its name there ("tmrSpeed").
+    BenchTicker &ticker(const char *name) const;
     // Fires one of the window's tickers when it is running.
-    void tickIfRunning(const Ticker &which);
+    void tickIfRunning(const char *name);
 
     // Paints of the input box since the window opened.
     int inputPaints() const { return m_inputPaints; }

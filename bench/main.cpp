@@ -11,7 +11,7 @@
 #include "results.h"
 
 #include "boxes/boxwidgets.h"
-#include "shell/keyguidance.h"
+#include "engine/statistics.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
 #include "shell/qtplatform.h"
@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -101,7 +102,8 @@ std::unique_ptr<BenchWindow> load(Boxes boxes, qsizetype size, double *ms)
     window->window().repaint();
     BenchWindow::settle();
     *ms = msSince(timer);
-    if (window->window().attempt().state() != AttemptState::Ready)
+    if (window->source().text().isEmpty() || !window->input().text().isEmpty() ||
+        !window->ticker("tmrSpeed").isActive())
         qFatal("a %s text left the window unready", qPrintable(sizeName(size)));
     return window;
 }
@@ -128,13 +130,12 @@ double typeKeys(BenchWindow &w, qsizetype size, qsizetype input, qsizetype keys)
         g_results.notes[name] = QStringLiteral("the text is shorter than the input: the input is "
                                                "pasted, every key is a mistake (mark and beep)");
     }
-    const Ticker &resetKey = w.window().guidance().tmrResetKey();
     w.fillInput(input);
     BenchWindow::settle();
     double total = 0;
     for (qsizetype i = 0; i < keys; ++i) {
         // Between keys the key light goes out, as its timer does at a learner's pace.
-        w.tickIfRunning(resetKey);
+        w.tickIfRunning("tmrResetKey");
         BenchWindow::settle();
         const QChar next = typable ? source.at(w.input().text().size()) : QChar(u'x');
         const int paintsBefore = w.inputPaints();
@@ -157,9 +158,8 @@ double tick(BenchWindow &w, int ticks)
     if (qAbs(w.input().text().size() - kTickInput) > g_plan.keysPerRound)
         w.fillInput(kTickInput);
     BenchWindow::settle();
-    const PracticeAttempt &attempt = w.window().attempt();
-    BenchTicker &words = w.platform().ticker(attempt.tmrCheckNumOfWords());
-    BenchTicker &clock = w.platform().ticker(attempt.tmrSpeed());
+    BenchTicker &words = w.ticker("tmrCheckNumOfWords");
+    BenchTicker &clock = w.ticker("tmrSpeed");
     if (!words.isActive() || !clock.isActive())
         qFatal("the word counter and the clock should both be running");
     Samples &samples = g_results.samples[Results::tickCase(w.platform().boxes())];
@@ -268,7 +268,7 @@ void clock(benchmark::State &state)
         BenchWindow w(Boxes::Ours, Clocks::Real);
         w.open(practiceFile(100 * KB));
         const QString source = w.source().text();
-        const BenchTicker &clock = w.platform().ticker(w.window().attempt().tmrSpeed());
+        const BenchTicker &clock = w.ticker("tmrSpeed");
         QElapsedTimer wall;
         wall.start();
         qint64 typed = 0;
@@ -294,7 +294,7 @@ void clock(benchmark::State &state)
         g_results.clock = Results::Clock{g_plan.clockSeconds,
                                          typed,
                                          clock.ticks(),
-                                         w.window().attempt().fields().dblElapsed,
+                                         double(clock.ticks()) * kTimeStep,
                                          double(clock.lastTickNs()) / 1e9,
                                          double(clock.worstLatenessNs()) / 1e6};
         setTime(state, msSince(wall));
@@ -398,14 +398,15 @@ void switches(benchmark::State &state)
             // The English window, hidden now, goes on counting but paints nothing.
             PaintCounter counter(w.window());
             qApp->installEventFilter(&counter);
-            const PracticeAttempt &attempt = w.window().attempt();
+            auto *duration = w.window().findChild<QLabel *>(QStringLiteral("lblDuration"));
+            const QString durationBefore = duration->text();
             for (int tick = 0; tick < 50; ++tick) {
-                w.platform().ticker(attempt.tmrCheckNumOfWords()).fire();
-                w.platform().ticker(attempt.tmrSpeed()).fire();
+                w.tickIfRunning("tmrCheckNumOfWords");
+                w.tickIfRunning("tmrSpeed");
                 BenchWindow::settle();
             }
             qApp->removeEventFilter(&counter);
-            if (qAbs(attempt.fields().dblElapsed - 5.0) > 1e-6)
+            if (duration->text() == durationBefore)
                 qFatal("the hidden window's clock did not count its ticks");
             g_results.hiddenPaints = g_results.hiddenPaints.value_or(0) + counter.paints;
         }

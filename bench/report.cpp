@@ -309,15 +309,15 @@ void printClock(const Results &results)
         return;
     const Results::Clock &clock = *results.clock;
     const double difference =
-        (clock.dblElapsed - clock.wallAtLastTick) / clock.wallAtLastTick * 100.0;
+        (clock.tickedSeconds - clock.wallAtLastTick) / clock.wallAtLastTick * 100.0;
     line(QStringLiteral("Clock honesty: %1 s of typing at 12 keys a second (%2 keys), real "
                         "precise timers")
              .arg(clock.seconds)
              .arg(clock.keys));
-    line(QStringLiteral("%1 ticks, dblElapsed %2 s, wall clock at the last tick %3 s: "
+    line(QStringLiteral("%1 ticks, %2 s on the practice clock, wall clock at the last tick %3 s: "
                         "difference %4 %; latest tick %5 ms behind its 100 ms grid")
              .arg(clock.ticks)
-             .arg(clock.dblElapsed, 0, 'f', 3)
+             .arg(clock.tickedSeconds, 0, 'f', 3)
              .arg(clock.wallAtLastTick, 0, 'f', 3)
              .arg(difference, 0, 'f', 3)
              .arg(clock.worstLatenessMs, 0, 'f', 1));

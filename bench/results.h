@@ -41,7 +41,7 @@ struct Results {
         int seconds = 0;
         qint64 keys = 0;
         qint64 ticks = 0;
-        double dblElapsed = 0;
+        double tickedSeconds = 0; // the practice clock: 0.1 s a tick
         double wallAtLastTick = 0;
         double worstLatenessMs = 0;
     };

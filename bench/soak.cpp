@@ -140,12 +140,8 @@ private:
 
     void tick()
     {
-        if (f.window.attempt().tmrCheckNumOfWords().isActive())
-            f.window.tmrCheckNumOfWords_Timer();
-        if (f.window.attempt().tmrSpeed().isActive()) {
-            f.window.tmrSpeed_Timer();
-            ++m_count.ticks;
-        }
+        m_count.ticks += f.running("tmrSpeed") ? 1 : 0;
+        f.tick();
     }
 
     bool check(const char *what, const QString &shown, const QString &counted)
@@ -168,14 +164,14 @@ private:
         const qint64 twiceRest = 2 * (scaled % length);
         if (twiceRest > length || (twiceRest == length && accuracy % 2 == 1))
             ++accuracy;
-        // Tenths of a second as integers: the window's sum of 0.1 s steps may lag by a hair,
-        // which only matters on a whole second.
+        // Tenths of a second as integers for the speed; the duration is the window's running
+        // sum of 0.1 s steps, which may fall short of a whole second by a hair.
         const qint64 tenths = m_count.ticks;
         const qint64 speed = (words * 600 * 2 + tenths) / (2 * tenths);
-        const qint64 seconds = tenths / kTicksPerSecond;
-        const qint64 shownSeconds = qint64(f.fields().dblElapsed);
-        const bool onTheSecond = tenths % kTicksPerSecond == 0 && shownSeconds == seconds - 1;
-        const qint64 durationSeconds = onTheSecond ? seconds - 1 : seconds;
+        double summed = 0.0;
+        for (qint64 i = 0; i < tenths; ++i)
+            summed += 0.1;
+        const auto durationSeconds = qint64(summed);
 
         std::printf("simulated %lld s: %lld keys, %lld texts finished, %lld verdicts\n",
                     static_cast<long long>(m_seconds), static_cast<long long>(m_count.keys),

@@ -29,8 +29,8 @@ PracticeAttempt::PracticeAttempt(SourceBox &rtbSource, InputBox &rtbInput, Attem
     : m_source(rtbSource)
     , m_input(rtbInput)
     , m_view(view)
-    , m_tmrSpeed(makeTicker([this] { tmrSpeed_Timer(); }))
-    , m_tmrCheckNumOfWords(makeTicker([this] { tmrCheckNumOfWords_Timer(); }))
+    , m_tmrSpeed(makeTicker("tmrSpeed", [this] { tmrSpeed_Timer(); }))
+    , m_tmrCheckNumOfWords(makeTicker("tmrCheckNumOfWords", [this] { tmrCheckNumOfWords_Timer(); }))
 {
 }
 

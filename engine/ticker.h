@@ -17,7 +17,12 @@ public:
     virtual bool isActive() const = 0;
 };
 
-// How an owner of timers gets them: the desktop's real ones, or manual ones under test.
-using TickerFactory = std::function<std::unique_ptr<Ticker>(std::function<void()> onTick)>;
+// The period of the practice's timers: its clock is the sum of their ticks.
+inline constexpr int kTickMs = 100;
+
+// How an owner of timers gets them: the desktop's real ones, or manual ones under test. The
+// name is the timer's within its owner ("tmrSpeed"), so one timer can be told from another.
+using TickerFactory =
+    std::function<std::unique_ptr<Ticker>(const char *name, std::function<void()> onTick)>;
 
 } // namespace keyvora

@@ -17,7 +17,7 @@ constexpr int kNoModifier = 0;
 
 KeyGuidance::KeyGuidance(KeyboardDiagram &diagram, const TickerFactory &makeTicker)
     : m_diagram(diagram)
-    , m_tmrResetKey(makeTicker([this] { tmrResetKey_Timer(); }))
+    , m_tmrResetKey(makeTicker("tmrResetKey", [this] { tmrResetKey_Timer(); }))
 {
 }
 

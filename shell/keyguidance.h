@@ -28,8 +28,6 @@ public:
     void keyUp(int shiftMask);
     void guideFinger(const QString &nextChar);
 
-    const Ticker &tmrResetKey() const { return *m_tmrResetKey; }
-
 private:
     void setCaptions(bool shifted);
 

@@ -4,7 +4,6 @@
 #include "shell/mainwindow.h"
 
 #include "design/designfont.h"
-#include "engine/statistics.h"
 #include "keyboard/keyboarddiagram.h"
 #include "keyboard/keymodel.h"
 #include "lessons/builtintests.h"
@@ -15,10 +14,9 @@
 #include "shell/ascconverter.h"
 #include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
-#include "shell/keyguidance.h"
 #include "shell/platform.h"
+#include "shell/practice.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -32,7 +30,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
 
@@ -56,8 +53,8 @@ struct MenuItem {
     void (MainWindow::*handler)();
 };
 
-// The whole menu tree, in display order. Items without a handler belong to later lessons
-// and tools; they stand with their captions and shortcuts and do nothing yet.
+// The whole menu tree, in display order. The Backspacing pair needs no handler: its action group
+// keeps one of the two checked, and the practice reads which as each key comes.
 const MenuItem kMenu[] = {
     {"mnuFile", nullptr, Text::MnuFile, 0, Check::None, nullptr},
     {"mnuFileOpen", "mnuFile", Text::MnuFileOpen, (Qt::CTRL | Qt::Key_O).toCombined(), Check::None,
@@ -81,8 +78,8 @@ const MenuItem kMenu[] = {
      &MainWindow::mnuLesTestArt_Click},
     {"mnuSet", nullptr, Text::MnuSet, 0, Check::None, nullptr},
     {"mnuSetBs", "mnuSet", Text::MnuSetBs, 0, Check::None, nullptr},
-    {"mnuSetBsOn", "mnuSetBs", Text::MnuSetBsOn, 0, Check::On, &MainWindow::mnuSetBsOn_Click},
-    {"mnuSetBsOff", "mnuSetBs", Text::MnuSetBsOff, 0, Check::Off, &MainWindow::mnuSetBsOff_Click},
+    {"mnuSetBsOn", "mnuSetBs", Text::MnuSetBsOn, 0, Check::On, nullptr},
+    {"mnuSetBsOff", "mnuSetBs", Text::MnuSetBsOff, 0, Check::Off, nullptr},
     {"mnuSetLang", "mnuSet", Text::MnuSetLang, 0, Check::None, nullptr},
     {"mnuSetLangEng", "mnuSetLang", Text::MnuSetLangEng, Qt::Key_F11, Check::English,
      &MainWindow::mnuSetLangEng_Click},
@@ -129,15 +126,11 @@ MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &ho
     buildControls();
     buildMenus();
 
-    const TickerFactory makeTicker = [&platform](std::function<void()> onTick) {
-        return platform.makeTicker(std::move(onTick));
-    };
-    m_guidance = std::make_unique<KeyGuidance>(*fraKeyboard, makeTicker);
-    m_attempt = std::make_unique<PracticeAttempt>(*rtbSource, *rtbInput,
-                                                  static_cast<AttemptView &>(*this), makeTicker);
-    rtbSource->setChangeHandler([this] { rtbSource_Change(); });
-    rtbInput->setHandler(this);
-    rtbInput->installEventFilter(this);
+    m_practice = std::make_unique<Practice>(
+        language, platform, *this,
+        PracticeControls{*rtbSource, *lblInput, *rtbInput, *lblSpeed, *lblAccuracy, *lblNextLtr,
+                         *lblNumOfWords, *lblDuration, *fraKeyboard,
+                         *findChild<QAction *>(QStringLiteral("mnuSetBsOff"))});
 
     // Fixed single border: the client area is the design's 800 x 600 below the menu bar.
     setFixedSize(800, 600 + menuBar()->sizeHint().height());
@@ -146,12 +139,7 @@ MainWindow::MainWindow(Language language, Platform &platform, MainWindowHost &ho
     setAcceptDrops(true);
 }
 
-MainWindow::~MainWindow()
-{
-    // The boxes die with the widgets; silence them before the attempt goes.
-    rtbInput->setHandler(nullptr);
-    rtbSource->setChangeHandler({});
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
@@ -253,16 +241,9 @@ void MainWindow::buildMenus()
         if (item.handler)
             connect(action, &QAction::triggered, this, item.handler);
     }
-    mnuSetBsOn = findChild<QAction *>(QStringLiteral("mnuSetBsOn"));
-    mnuSetBsOff = findChild<QAction *>(QStringLiteral("mnuSetBsOff"));
     // The language checkmarks never move: each window's own language stays checked in it.
     QAction *own = languages->checkedAction();
     connect(languages, &QActionGroup::triggered, own, [own] { own->setChecked(true); });
-}
-
-void MainWindow::tmrResetKey_Timer()
-{
-    m_guidance->tmrResetKey_Timer();
 }
 
 void MainWindow::loadPracticeText(const QString &text)
@@ -275,28 +256,6 @@ void MainWindow::present()
     show();
     activateWindow();
     rtbInput->setFocus();
-}
-
-// Normalising writes the box again within its own change; only the text it ends with is told.
-void MainWindow::rtbSource_Change()
-{
-    const bool outermost = !m_sourceChanging;
-    const QScopedValueRollback changing(m_sourceChanging, true);
-    m_attempt->rtbSource_Change();
-    if (outermost && m_platform.screenReaderActive()) {
-        labelInputWithFigures();
-        sayLoaded();
-    }
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == rtbInput && event->type() == QEvent::FocusIn &&
-        m_platform.screenReaderActive()) {
-        // Queued: the focus may pass through on its way elsewhere (a menu opening).
-        QMetaObject::invokeMethod(this, &MainWindow::sayWhereTheLearnerIs, Qt::QueuedConnection);
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -341,19 +300,17 @@ QString MainWindow::openStartFolder() const
 
 void MainWindow::loadPracticeFile(const QString &path)
 {
-    m_practiceFilePath = path;
-    PracticeFile file = readPracticeFile(m_practiceFilePath);
+    PracticeFile file = readPracticeFile(path);
     switch (file.status) {
     case PracticeFile::Status::Loaded:
         // The box becomes the book's only holder, so that normalising reuses its storage.
         rtbSource->setText(std::move(file.text));
         break;
     case PracticeFile::Status::TooLarge:
-        m_platform.message(this, caption(Text::WindowCaption),
-                           caption(Text::FileTooLarge)
-                               .arg(m_practiceFilePath)
-                               .arg(kMaxPracticeFileBytes / (1024 * 1024)),
-                           Platform::Buttons::Ok);
+        m_platform.message(
+            this, caption(Text::WindowCaption),
+            caption(Text::FileTooLarge).arg(path).arg(kMaxPracticeFileBytes / (1024 * 1024)),
+            Platform::Buttons::Ok);
         break;
     case PracticeFile::Status::Unreadable:
         break;
@@ -411,7 +368,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::mnuFileReset_Click()
 {
-    m_attempt->reset();
+    m_practice->reset();
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -464,18 +421,6 @@ void MainWindow::mnuLesTestArt_Click()
     m_lessons.LoadPracticeText(articleText());
 }
 
-// A checkable menu item flips itself before its handler runs; the pair is then put in the
-// one state the choice allows, which also leaves a re-chosen item as it was.
-void MainWindow::mnuSetBsOn_Click()
-{
-    mnuSetBsOn->setChecked(true);
-}
-
-void MainWindow::mnuSetBsOff_Click()
-{
-    mnuSetBsOff->setChecked(true);
-}
-
 // Each item asks for its language's window; in the window of that language already, the
 // host has nothing to do, so the window's own item stays without effect.
 void MainWindow::mnuSetLangEng_Click()
@@ -508,206 +453,6 @@ void MainWindow::mnuHelpAbout_Click()
 {
     AboutBox about(m_platform, m_platform.registry(), m_platform.launcher(), this);
     showModal(about);
-}
-
-void MainWindow::rtbInput_KeyDown(int keyCode, int shift)
-{
-    Q_UNUSED(keyCode);
-    m_guidance->keyDown(shift);
-}
-
-void MainWindow::rtbInput_KeyPress(char16_t &keyAscii)
-{
-    m_attempt->rtbInput_KeyPress(keyAscii);
-    m_keyToTell = keyAscii != 0 && m_platform.screenReaderActive();
-    if (m_keyToTell)
-        m_platform.hushAnnouncements();
-    m_mistake = false;
-    m_verdictGiven = false;
-}
-
-void MainWindow::rtbInput_Change()
-{
-    // The key's own change only: the mistake mark rewrites the box within it.
-    const bool afterKey = std::exchange(m_keyToTell, false);
-    m_attempt->rtbInput_Change();
-    if (afterKey)
-        sayAfterKey();
-}
-
-void MainWindow::rtbInput_KeyUp(int keyCode, int shift)
-{
-    Q_UNUSED(keyCode);
-    // A key that changed nothing (Enter) leaves nothing to tell at a later change.
-    m_keyToTell = false;
-    m_guidance->keyUp(shift);
-}
-
-void MainWindow::speak(const QString &message)
-{
-    m_platform.announce(message, caption(Text::SpeechLanguage));
-}
-
-// The key's echo is the reader's; the program adds whether it was wrong and what comes next.
-void MainWindow::sayAfterKey()
-{
-    if (m_verdictGiven)
-        return;
-    if (m_attempt->state() == AttemptState::NoText) {
-        speak(caption(Text::SayNoText));
-        return;
-    }
-    if (m_mistake)
-        speak(caption(Text::SayWrong));
-    const QString next = spokenNextLetter();
-    if (!next.isEmpty())
-        speak(next);
-}
-
-void MainWindow::sayLoaded()
-{
-    // Enough words to know the text by, cut where a word ends.
-    constexpr qsizetype kOpening = 40;
-    const QString text = rtbSource->text();
-    if (text.isEmpty())
-        return;
-    const qsizetype length = text.size() - 1; // the end marker is no character to type
-    QString opening = text.left(qMin(length, kOpening + 1));
-    if (opening.size() > kOpening) {
-        const qsizetype blank = opening.lastIndexOf(u' ');
-        opening.truncate(blank > 0 ? blank : kOpening);
-    }
-    opening.replace(kEndMarker, u' ');
-    speak(caption(Text::SayLoaded).arg(length).arg(opening));
-}
-
-void MainWindow::sayWhereTheLearnerIs()
-{
-    // Nothing while a window chosen from a menu is on its way: the focus only passed through.
-    if (!rtbInput->hasFocus() || QApplication::activeModalWidget())
-        return;
-    if (m_attempt->state() == AttemptState::NoText) {
-        speak(caption(Text::SayNoText));
-        return;
-    }
-    const QString next = spokenNextLetter();
-    if (!next.isEmpty())
-        speak(caption(Text::SayNext).arg(next));
-}
-
-QString MainWindow::spokenNextLetter() const
-{
-    const QString letter = lblNextLtr->text();
-    return letter.isEmpty() ? QString() : spokenCharacter(m_language, letter.front());
-}
-
-void MainWindow::labelInputWithFigures()
-{
-    if (!m_platform.screenReaderActive())
-        return;
-    QString name = caption(Text::LblInput);
-    // Before the first key the figures are bare captions, or those of the text before.
-    if (m_attempt && m_attempt->state() == AttemptState::Typing) {
-        name += QStringLiteral(". ") + QStringList{lblSpeed->text(), lblAccuracy->text(),
-                                                   lblNumOfWords->text(), lblDuration->text()}
-                                           .join(QStringLiteral(", "));
-    }
-    if (lblInput->accessibleName() != name)
-        lblInput->setAccessibleName(name);
-}
-
-bool MainWindow::backspacingOff() const
-{
-    return mnuSetBsOff->isChecked();
-}
-
-void MainWindow::keyPressed(char16_t code)
-{
-    m_guidance->keyPressed(code);
-}
-
-void MainWindow::showNextLetter(const QString &letter)
-{
-    lblNextLtr->setText(letter);
-    if (m_platform.screenReaderActive()) {
-        const QString name =
-            letter.isEmpty()
-                ? caption(Text::DescNextLetter)
-                : caption(Text::SayNext).arg(spokenCharacter(m_language, letter.front()));
-        // Each new name is an event the reader must look at, even an unchanged one.
-        if (lblNextLtr->accessibleName() != name)
-            lblNextLtr->setAccessibleName(name);
-    }
-}
-
-void MainWindow::guideFinger(const QString &nextChar)
-{
-    m_guidance->guideFinger(nextChar);
-}
-
-void MainWindow::showSpeed(qint64 wordsPerMinute)
-{
-    lblSpeed->setText(caption(Text::SpeedPrefix) + QString::number(wordsPerMinute) +
-                      caption(Text::SpeedUnit));
-}
-
-void MainWindow::showAccuracy(qint64 percent)
-{
-    lblAccuracy->setText(caption(Text::AccuracyPrefix) + QString::number(percent) +
-                         caption(Text::AccuracyUnit));
-}
-
-void MainWindow::showWordCount(qint64 words)
-{
-    lblNumOfWords->setText(caption(Text::WordCountPrefix) + QString::number(words));
-}
-
-// The input box's label takes the figures once a second, as the duration turns: a screen reader
-// looks at every change of a name, and ten a second would keep it from the keys.
-void MainWindow::showDuration(qint64 minutes, qint64 seconds)
-{
-    const QString shown = caption(Text::DurationPrefix) + QString::number(minutes) +
-                          caption(Text::MinutesSeparator) + QString::number(seconds) +
-                          caption(Text::SecondsUnit);
-    if (shown == lblDuration->text())
-        return;
-    lblDuration->setText(shown);
-    labelInputWithFigures();
-}
-
-void MainWindow::clearLiveFigures()
-{
-    lblSpeed->setText(caption(Text::SpeedPrefix));
-    lblAccuracy->setText(caption(Text::AccuracyPrefix));
-    showNextLetter(QString());
-    labelInputWithFigures();
-}
-
-void MainWindow::beep()
-{
-    m_mistake = true;
-    m_platform.beep();
-}
-
-void MainWindow::showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent)
-{
-    m_verdictGiven = true;
-    // The passing verdict's box gives the figures; they are said once, so only the failing
-    // one, whose box has none, has them said with the end of the text.
-    if (m_platform.screenReaderActive()) {
-        speak(passed ? caption(Text::SayEnd)
-                     : caption(Text::SayEndFigures).arg(wordsPerMinute).arg(accuracyPercent));
-    }
-    if (passed) {
-        m_platform.message(this, caption(Text::PassedTitle),
-                           caption(Text::PassedFirst) + QString::number(wordsPerMinute) +
-                               caption(Text::PassedSecond) + QString::number(accuracyPercent) +
-                               caption(Text::PassedLast),
-                           Platform::Buttons::OkCancel);
-    } else {
-        m_platform.message(this, caption(Text::WindowCaption), caption(Text::LowAccuracy),
-                           Platform::Buttons::Ok);
-    }
 }
 
 } // namespace keyvora

@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include "boxes/boxwidgets.h"
-#include "engine/attemptview.h"
-#include "engine/practiceattempt.h"
 #include "lessons/practicetarget.h"
 #include "lessons/tutorialdesigns.h"
 #include "shell/texts.h"
@@ -21,9 +18,11 @@ class QLabel;
 namespace keyvora {
 
 class CommonDialog;
+class InputBoxWidget;
 class KeyboardDiagram;
-class KeyGuidance;
 class Platform;
+class Practice;
+class SourceBoxWidget;
 
 // What a main window asks of the program around it: where practice texts go, the switch to
 // the window of a language, and word that it was closed.
@@ -36,8 +35,9 @@ public:
 };
 
 // One main window design for both interface languages; every caption comes from the text
-// table of its language.
-class MainWindow final : public QMainWindow, private InputBoxHandler, private AttemptView {
+// table of its language. It builds its controls and menus and answers its menu commands; the
+// practice in it goes round in Practice.
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Language language, Platform &platform, MainWindowHost &host,
@@ -58,24 +58,13 @@ public:
     void mnuLesTestGen_Click();
     void mnuLesTestShort_Click();
     void mnuLesTestArt_Click();
-    void mnuSetBsOn_Click();
-    void mnuSetBsOff_Click();
     void mnuSetLangEng_Click();
     void mnuSetLangBM_Click();
     void mnuToolsAsc_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
-    void tmrSpeed_Timer() { m_attempt->tmrSpeed_Timer(); }
-    void tmrCheckNumOfWords_Timer() { m_attempt->tmrCheckNumOfWords_Timer(); }
-    void tmrResetKey_Timer();
-
-    const PracticeAttempt &attempt() const { return *m_attempt; }
-    const KeyGuidance &guidance() const { return *m_guidance; }
-    QString practiceFilePath() const { return m_practiceFilePath; }
-
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -90,35 +79,6 @@ private:
     void showModal(QDialog &dialog);
     QString openStartFolder() const;
     void loadPracticeFile(const QString &path);
-    void rtbSource_Change();
-
-    // What a screen reader says: after each key, as a text arrives, as the input box gains the
-    // focus; the input box's label carries the figures, so the reader's "where am I" has them.
-    void speak(const QString &message);
-    void sayAfterKey();
-    void sayLoaded();
-    void sayWhereTheLearnerIs();
-    QString spokenNextLetter() const;
-    void labelInputWithFigures();
-
-    // InputBoxHandler
-    void rtbInput_KeyDown(int keyCode, int shift) override;
-    void rtbInput_KeyPress(char16_t &keyAscii) override;
-    void rtbInput_Change() override;
-    void rtbInput_KeyUp(int keyCode, int shift) override;
-
-    // AttemptView
-    bool backspacingOff() const override;
-    void keyPressed(char16_t code) override;
-    void showNextLetter(const QString &letter) override;
-    void guideFinger(const QString &nextChar) override;
-    void showSpeed(qint64 wordsPerMinute) override;
-    void showAccuracy(qint64 percent) override;
-    void showWordCount(qint64 words) override;
-    void showDuration(qint64 minutes, qint64 seconds) override;
-    void clearLiveFigures() override;
-    void beep() override;
-    void showVerdict(bool passed, qint64 wordsPerMinute, qint64 accuracyPercent) override;
 
     const Language m_language;
     Platform &m_platform;
@@ -135,19 +95,10 @@ private:
     QLabel *lblNumOfWords = nullptr;
     QLabel *lblDuration = nullptr;
     KeyboardDiagram *fraKeyboard = nullptr;
-    QAction *mnuSetBsOn = nullptr;
-    QAction *mnuSetBsOff = nullptr;
 
     std::unique_ptr<CommonDialog> cmDlg;
-    std::unique_ptr<KeyGuidance> m_guidance;
-    std::unique_ptr<PracticeAttempt> m_attempt;
-    QString m_practiceFilePath;
+    std::unique_ptr<Practice> m_practice;
     QString m_openFolder; // of the file last chosen in this window's open dialog
-
-    bool m_keyToTell = false;
-    bool m_mistake = false;
-    bool m_verdictGiven = false;
-    bool m_sourceChanging = false;
 };
 
 } // namespace keyvora

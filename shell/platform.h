@@ -30,9 +30,10 @@ public:
 
     virtual ~Platform() = default;
 
-    virtual std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) = 0;
-    // A timer of another period; tests tick it by hand like the others.
-    virtual std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) = 0;
+    // A timer named for the window that owns it and its use there ("frmMain.tmrSpeed"), so that
+    // a debugger, or a test's fake desktop, can tell the timers apart.
+    virtual std::unique_ptr<Ticker> makeTicker(const QString &name, std::function<void()> onTick,
+                                               int intervalMs) = 0;
     virtual void beep() = 0;
     // A modal message box without an icon; returns when the learner closes it.
     virtual void message(QWidget *parent, const QString &title, const QString &text,

@@ -46,14 +46,12 @@ void keepHiddenWindowsFromScreenReaders()
     QAccessible::installUpdateHandler(updateUnlessHidden);
 }
 
-std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick)
+std::unique_ptr<Ticker> QtPlatform::makeTicker(const QString &name, std::function<void()> onTick,
+                                               int intervalMs)
 {
-    return std::make_unique<QtTicker>(std::move(onTick));
-}
-
-std::unique_ptr<Ticker> QtPlatform::makeTicker(std::function<void()> onTick, int intervalMs)
-{
-    return std::make_unique<QtTicker>(std::move(onTick), intervalMs);
+    auto ticker = std::make_unique<QtTicker>(std::move(onTick), intervalMs);
+    ticker->setObjectName(name);
+    return ticker;
 }
 
 QtPlatform::QtPlatform() = default;

@@ -31,8 +31,8 @@ public:
     // does not wait for it; the first beep does it otherwise.
     void prepareBell();
 
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override;
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int intervalMs) override;
+    std::unique_ptr<Ticker> makeTicker(const QString &name, std::function<void()> onTick,
+                                       int intervalMs) override;
     void beep() override;
     void message(QWidget *parent, const QString &title, const QString &text,
                  Buttons buttons) override;

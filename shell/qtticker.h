@@ -13,7 +13,7 @@ namespace keyvora {
 // from the wall by more than the ticks' own jitter.
 class QtTicker final : public Ticker {
 public:
-    explicit QtTicker(std::function<void()> onTick, int intervalMs = 100)
+    explicit QtTicker(std::function<void()> onTick, int intervalMs = kTickMs)
     {
         m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(intervalMs);
@@ -26,6 +26,7 @@ public:
     }
     void stop() override { m_timer.stop(); }
     bool isActive() const override { return m_timer.isActive(); }
+    void setObjectName(const QString &name) { m_timer.setObjectName(name); }
 
 private:
     QTimer m_timer;

@@ -60,7 +60,8 @@ QFont splashFont(const char *family, double points, bool bold, bool italic)
 Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_onLeave(std::move(onLeave))
-    , tmrSplash(platform.makeTicker([this] { tmrSplash_Timer(); }, kShownMs))
+    , tmrSplash(platform.makeTicker(
+          QStringLiteral("frmSplash.tmrSplash"), [this] { tmrSplash_Timer(); }, kShownMs))
     , Frame1(new QFrame(this))
 {
     static const bool accessibleInstalled = [] {

@@ -28,7 +28,6 @@ public:
 
     static constexpr int kShownMs = 2000;
 
-    void tmrSplash_Timer();
     void Frame1_Click();
     void Form_KeyPress(char32_t keyAscii);
     // Runs once, right after the splash is first on screen: the time to prepare what follows.
@@ -40,6 +39,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void tmrSplash_Timer();
     void Form_Load();
     void leave();
 

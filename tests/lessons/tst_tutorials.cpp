@@ -87,7 +87,7 @@ private slots:
         WindowFixture f;
         f.windows.LoadPracticeText(QStringLiteral("earlier"));
         f.type(QStringLiteral("ea"));
-        WindowView shown = intoMalay ? f.malay() : WindowView(f.window);
+        WindowView shown = intoMalay ? f.malay() : WindowView(f);
         const QString drill = tutorial == 0   ? homeRowDrill()
                               : tutorial == 2 ? shiftDrill()
                                               : fingerDrill(row);
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(closedFirst);
         QCOMPARE(shown.rtbSource->text(), heldText(drill));
         QVERIFY(shown.rtbInput->text().isEmpty());
-        QVERIFY(shown.window.attempt().tmrSpeed().isActive());
+        QVERIFY(shown.running("tmrSpeed"));
         activate(shown.window);
         QCOMPARE(QApplication::focusWidget(), shown.rtbInput);
         if (intoMalay)

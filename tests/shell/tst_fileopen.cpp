@@ -149,8 +149,8 @@ private slots:
         QCOMPARE(f.rtbSource->text(), held);
         QCOMPARE(f.rtbInput->text(), input);
         QTEST(int(f.platform.messages.size()), "messages");
-        QCOMPARE(f.window.attempt().tmrSpeed().isActive(), !held.isEmpty());
-        QCOMPARE(f.window.attempt().tmrCheckNumOfWords().isActive(), !input.isEmpty());
+        QCOMPARE(f.running("tmrSpeed"), !held.isEmpty());
+        QCOMPARE(f.running("tmrCheckNumOfWords"), !input.isEmpty());
         if (!f.platform.messages.empty()) {
             const QString text = f.platform.messages.front().text;
             QVERIFY2(text.contains(f.platform.open.answer), qPrintable(text));
@@ -171,7 +171,6 @@ private slots:
         f.platform.open.answer = prepare(dir, u"file"_qs, "one\ntwo\n", f.platform.open);
         QTest::keyClick(f.rtbInput, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(f.rtbSource->text(), QStringLiteral("one two\r"));
-        QCOMPARE(f.window.practiceFilePath(), f.platform.open.answer);
         QCOMPARE(f.platform.open.seenFilter,
                  QStringLiteral("Text Files (*.txt)|*txt|All Files |**"));
         QVERIFY(f.platform.open.seenCancelError);
@@ -212,7 +211,7 @@ private slots:
         WindowFixture f;
         // The first place to look holds nothing; the second holds the library.
         f.platform.dataFolderList = {data.filePath(u"missing"_qs), data.path()};
-        WindowView english(f.window);
+        WindowView english(f);
         WindowView shown = malay ? f.malay() : english;
         if (chosenIn != 0) {
             f.platform.open.answer = writeFile(data.filePath(u"mine/own.txt"_qs), "own\n");
@@ -254,7 +253,7 @@ private slots:
                                                          item == u"one" ? "one\ntwo\n" : "two\n")));
         }
         WindowFixture f;
-        WindowView shown = malay ? f.malay() : WindowView(f.window);
+        WindowView shown = malay ? f.malay() : WindowView(f);
         shown.window.loadPracticeText(u"previous"_qs);
         shown.type(u"p"_qs);
         const bool loads = held != u"previous\r";

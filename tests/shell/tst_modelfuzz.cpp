@@ -201,16 +201,22 @@ private:
             Account &account = m_accounts[window];
             QStringList &labels = m_labels[window];
             const auto caption = [window](Text id) { return text(language(window), id); };
-            if (which != 1 && w.window.attempt().tmrCheckNumOfWords().isActive()) {
-                w.window.tmrCheckNumOfWords_Timer();
-                if (const char *broken = account.wordTick(w.fields(), w.rtbInput->text()))
+            if (which != 1 && w.running("tmrCheckNumOfWords")) {
+                w.desktop.fire(w.timer("tmrCheckNumOfWords"));
+                const QString accuracy = w.label("lblAccuracy");
+                const qsizetype prefix = caption(Text::AccuracyPrefix).size();
+                const qint64 shown =
+                    accuracy
+                        .mid(prefix, accuracy.size() - prefix - caption(Text::AccuracyUnit).size())
+                        .toLongLong();
+                if (const char *broken = account.wordTick(w.rtbInput->text(), shown))
                     m_failure = broken;
                 labels[1] = caption(Text::AccuracyPrefix) + QString::number(account.accuracy) +
                             caption(Text::AccuracyUnit);
                 labels[2] = caption(Text::WordCountPrefix) + QString::number(account.words);
             }
-            if (which != 0 && w.window.attempt().tmrSpeed().isActive()) {
-                w.window.tmrSpeed_Timer();
+            if (which != 0 && w.running("tmrSpeed")) {
+                w.desktop.fire(w.timer("tmrSpeed"));
                 account.clockTick();
                 m_hiddenClockTicks += window != m_shown;
                 const auto minutes = qint64(account.elapsed / 60);
@@ -315,7 +321,7 @@ private:
         else
             v().action(toMalay ? "mnuSetLangBM" : "mnuSetLangEng")->trigger();
         if (toMalay && !m_malay) {
-            m_malay.emplace(*f.windows.frmMainMalay());
+            m_malay.emplace(*f.windows.frmMainMalay(), f.platform);
             m_labels[1] = m_malay->figures().split(u'|');
         }
         m_shown = toMalay ? 1 : 0;
@@ -423,16 +429,17 @@ private:
             WindowView &hidden = m_shown == 0 ? *m_malay : static_cast<WindowView &>(f);
             if (hidden.window.isVisible())
                 return "the window switched from is still shown";
-            if (const char *broken =
-                    m_accounts[1 - m_shown].check(hidden.window.attempt(), hidden.rtbSource->text(),
-                                                  hidden.rtbInput->text(), 0, 0, true))
+            if (const char *broken = m_accounts[1 - m_shown].check(
+                    hidden.rtbSource->text(), hidden.rtbInput->text(), 0, 0, true,
+                    hidden.running("tmrSpeed"), hidden.running("tmrCheckNumOfWords")))
                 return broken;
             if (hidden.figures() != m_labels[1 - m_shown].join(u'|'))
                 return "a figure of the hidden window is not the one counted";
         }
-        if (const char *broken = account().check(v().window.attempt(), source, input,
-                                                 f.platform.beeps - m_beepsBefore, verdicts,
-                                                 !m_sourceBefore.isEmpty()))
+        if (const char *broken =
+                account().check(source, input, f.platform.beeps - m_beepsBefore, verdicts,
+                                !m_sourceBefore.isEmpty(), v().running("tmrSpeed"),
+                                v().running("tmrCheckNumOfWords")))
             return broken;
         if (verdicts == 1) {
             const Message &verdict = f.platform.messages.back();
@@ -452,14 +459,14 @@ private:
             if (!input.isEmpty() || !v().label("lblNextLtr").isEmpty())
                 return "the end of the text or a reset left input or a next letter";
         }
-        if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_sourceBefore &&
-            (!input.isEmpty() || v().fields().intErrorCount != 0))
+        if (m_loaded && !m_loaded->isEmpty() && *m_loaded != m_sourceBefore && !input.isEmpty())
             return "a load that did not start over";
         if (m_inputSame &&
             (input != m_inputBefore || f.platform.beeps != m_beepsBefore || verdicts))
             return "a key that types nothing changed the input";
         if (!source.isEmpty() && !input.isEmpty() &&
-            v().label("lblNextLtr") != v().fields().strNextChar)
+            v().label("lblNextLtr") !=
+                (input.size() < source.size() ? QString(source[input.size()]) : QString()))
             return "the next letter shown is not the next character";
         if (v().figures() != labels.join(u'|'))
             return "a figure shown is not the one counted";

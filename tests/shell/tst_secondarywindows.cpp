@@ -621,7 +621,7 @@ private slots:
         const QPoint freeArea(frame->width() / 2, frame->height() - 4);
         for (QChar event : events) {
             if (event == u't')
-                splash.tmrSplash_Timer();
+                platform.fire(u"frmSplash.tmrSplash"_qs);
             else if (event == u'k')
                 QTest::keyClick(&splash, Qt::Key_Space);
             else if (event == u's')

@@ -89,15 +89,15 @@ private slots:
         f.type(keys);
         QTEST(litKeys(f), "lit");
         QTEST(f.rtbInput->text(), "input");
-        QVERIFY(f.window.guidance().tmrResetKey().isActive());
+        QVERIFY(f.running("tmrResetKey"));
 
-        f.window.tmrResetKey_Timer();
+        f.desktop.fire(f.timer("tmrResetKey"));
         QCOMPARE(litKeys(f), QList<int>{});
-        QVERIFY(!f.window.guidance().tmrResetKey().isActive());
+        QVERIFY(!f.running("tmrResetKey"));
         // The next key lights again, and the timer with it.
         f.type(QStringLiteral("z"));
         QCOMPARE(litKeys(f), QList<int>{90});
-        QVERIFY(f.window.guidance().tmrResetKey().isActive());
+        QVERIFY(f.running("tmrResetKey"));
     }
 
     void shiftCaptions_data()

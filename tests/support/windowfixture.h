@@ -5,6 +5,7 @@
 
 #include "reference.h"
 
+#include "boxes/boxwidgets.h"
 #include "shell/commondialog.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindows.h"
@@ -17,6 +18,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
+
+#include <algorithm>
+#include <vector>
 
 namespace keyvora::test {
 
@@ -116,16 +120,53 @@ struct Message {
     Platform::Buttons buttons;
 };
 
+// A timer of the fake desktop: it ticks when the test says so, by its name.
+class FakeTicker final : public Ticker {
+public:
+    FakeTicker(std::vector<FakeTicker *> &all, QString named, std::function<void()> handler)
+        : name(std::move(named))
+        , onTick(std::move(handler))
+        , m_all(all)
+    {
+        m_all.push_back(this);
+    }
+    ~FakeTicker() override { std::erase(m_all, this); }
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+
+    const QString name;
+    const std::function<void()> onTick;
+
+private:
+    std::vector<FakeTicker *> &m_all;
+    bool m_active = false;
+};
+
 // The real boxes, with everything that would block or wait replaced.
 class FakePlatform final : public Platform {
 public:
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick) override
+    std::unique_ptr<Ticker> makeTicker(const QString &name, std::function<void()> onTick,
+                                       int) override
     {
-        return makeManualTicker(std::move(onTick));
+        return std::make_unique<FakeTicker>(m_tickers, name, std::move(onTick));
     }
-    std::unique_ptr<Ticker> makeTicker(std::function<void()> onTick, int) override
+    // Whether the timer of that name ("frmMain.tmrSpeed") is running.
+    bool running(const QString &name) const
     {
-        return makeManualTicker(std::move(onTick));
+        const auto found = std::find_if(m_tickers.begin(), m_tickers.end(),
+                                        [&name](const FakeTicker *t) { return t->name == name; });
+        if (found == m_tickers.end())
+            qFatal("no timer is named %s", qPrintable(name));
+        return (*found)->isActive();
+    }
+    // One tick of the named timer, as the desktop would deliver it: only while it runs.
+    void fire(const QString &name)
+    {
+        if (running(name))
+            (*std::find_if(m_tickers.begin(), m_tickers.end(), [&name](const FakeTicker *t) {
+                return t->name == name;
+            }))->onTick();
     }
     void beep() override { ++beeps; }
     void quit() override { ++quits; }
@@ -192,12 +233,14 @@ public:
 
 private:
     QtPlatform m_real;
+    std::vector<FakeTicker *> m_tickers; // in the order they were made
 };
 
 // One main window as the learner sees it.
 struct WindowView {
-    explicit WindowView(MainWindow &shown)
+    WindowView(MainWindow &shown, FakePlatform &platform)
         : window(shown)
+        , desktop(platform)
         , rtbInput(window.findChild<InputBoxWidget *>(QStringLiteral("rtbInput")))
         , rtbSource(window.findChild<SourceBoxWidget *>(QStringLiteral("rtbSource")))
     {
@@ -238,20 +281,22 @@ struct WindowView {
         }
     }
 
-    // One 100 ms period: each timer that is running ticks once.
+    // The window's timer of that name ("tmrSpeed").
+    QString timer(const char *name) const { return window.objectName() + u'.' + name; }
+    bool running(const char *name) const { return desktop.running(timer(name)); }
+
+    // One 100 ms period: each of the window's timers that is running ticks once, the word count
+    // first, so that the speed is figured from this period's words.
     void tick(int periods = 1)
     {
         for (int i = 0; i < periods; ++i) {
-            if (window.attempt().tmrCheckNumOfWords().isActive())
-                window.tmrCheckNumOfWords_Timer();
-            if (window.attempt().tmrSpeed().isActive())
-                window.tmrSpeed_Timer();
+            for (const char *name : {"tmrCheckNumOfWords", "tmrSpeed", "tmrResetKey"})
+                desktop.fire(timer(name));
         }
     }
 
-    const AttemptFields &fields() const { return window.attempt().fields(); }
-
     MainWindow &window;
+    FakePlatform &desktop;
     InputBoxWidget *rtbInput;
     SourceBoxWidget *rtbSource;
 };
@@ -273,7 +318,7 @@ inline void activate(QWidget &window)
 // The English main window as the learner sees it at start, with a fake desktop behind it.
 struct WindowFixture : Desktop, WindowView {
     WindowFixture()
-        : WindowView(windows.frmMain())
+        : WindowView(windows.frmMain(), Desktop::platform)
     {
         window.show();
         activate(window);
@@ -284,7 +329,7 @@ struct WindowFixture : Desktop, WindowView {
     {
         action("mnuSetLangBM")->trigger();
         activate(*windows.frmMainMalay());
-        return WindowView(*windows.frmMainMalay());
+        return WindowView(*windows.frmMainMalay(), Desktop::platform);
     }
 };
 
