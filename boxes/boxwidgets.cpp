@@ -19,16 +19,16 @@ int InputBoxWidget::shiftMask(Qt::KeyboardModifiers modifiers)
     return mask;
 }
 
-std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
+std::optional<char32_t> typedCharacter(const QKeyEvent &event)
 {
     switch (event.key()) {
     case Qt::Key_Backspace:
-        return u'\b';
+        return U'\b';
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return u'\r';
+        return U'\r';
     case Qt::Key_Escape:
-        return char16_t(27);
+        return char32_t(27);
     case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -42,11 +42,20 @@ std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
     // Ctrl with a letter types its control code, as a desktop text box reports it.
     if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier) &&
         event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-        return char16_t(event.key() - Qt::Key_A + 1);
-    const QString text = event.text();
-    if (text.isEmpty() || text.at(0).isNull())
+        return char32_t(event.key() - Qt::Key_A + 1);
+    const QList<uint> text = event.text().toUcs4();
+    if (text.isEmpty() || text.front() == 0)
         return std::nullopt;
-    return text.at(0).unicode();
+    return char32_t(text.front());
+}
+
+std::optional<char16_t> InputBoxWidget::keyAsciiOf(const QKeyEvent &event)
+{
+    const std::optional<char32_t> typed = typedCharacter(event);
+    if (!typed)
+        return std::nullopt;
+    // A character beyond 16 bits arrives as its two halves; the first is the key's code.
+    return QChar::requiresSurrogates(*typed) ? QChar::highSurrogate(*typed) : char16_t(*typed);
 }
 
 } // namespace keyvora

@@ -26,6 +26,11 @@ public:
     virtual void rtbInput_KeyUp(int keyCode, int shift) = 0;
 };
 
+// The character a key press types, as a desktop text box reports it: Backspace, Enter and
+// Escape give their control codes, Ctrl with a letter gives 1 to 26; nothing for keys that type
+// no character (Shift alone, arrows, Delete, Tab, a dead key).
+std::optional<char32_t> typedCharacter(const QKeyEvent &event);
+
 class InputBoxWidget : public QWidget, public InputBox {
     Q_OBJECT
 public:
@@ -33,8 +38,8 @@ public:
     void setHandler(InputBoxHandler *handler) { m_handler = handler; }
 
     static int shiftMask(Qt::KeyboardModifiers modifiers);
-    // The character code a key press carries, or nothing for keys that type no character
-    // (Shift alone, arrows, Delete, function keys).
+    // The code the input box's key press event carries: the typed character, or the first half
+    // of one beyond 16 bits.
     static std::optional<char16_t> keyAsciiOf(const QKeyEvent &event);
 
 protected:

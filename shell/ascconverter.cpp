@@ -3,6 +3,7 @@
 
 #include "shell/ascconverter.h"
 
+#include "boxes/boxwidgets.h"
 #include "design/designfont.h"
 #include "design/units.h"
 #include "shell/platform.h"
@@ -15,36 +16,6 @@
 #include <array>
 
 namespace keyvora {
-
-namespace {
-
-// The character a key press stands for, as the design's key-press event sees it: control keys
-// give their control codes, and Ctrl with a letter gives 1 to 26 whatever text the desktop
-// attached. Zero: the key produces no character.
-char32_t pressedCharacter(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 0; // moves the focus
-    default:
-        break;
-    }
-    if (event.modifiers().testFlag(Qt::ControlModifier) && event.key() >= Qt::Key_A &&
-        event.key() <= Qt::Key_Z)
-        return char32_t(event.key() - Qt::Key_A + 1);
-    const QList<uint> text = event.text().toUcs4();
-    return text.isEmpty() ? 0 : char32_t(text.front());
-}
-
-} // namespace
 
 int characterCode(char32_t character)
 {
@@ -115,9 +86,10 @@ bool AscConverter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != Text1 || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
-    const char32_t character = pressedCharacter(static_cast<const QKeyEvent &>(*event));
-    if (character == 0)
+    const std::optional<char32_t> typed = typedCharacter(static_cast<const QKeyEvent &>(*event));
+    if (!typed)
         return false;
+    const char32_t character = *typed;
     Text1_KeyPress(character);
     if (character < 0x20 || character == 0x7F) {
         // A control code puts nothing into the emptied box, and Enter or Escape must not

@@ -52,6 +52,12 @@ void typeInto(QLineEdit *characterBox, QLineEdit *codeBox, const QString &keys)
             QTest::keyClick(box, Qt::Key_Shift, Qt::ShiftModifier);
         } else if (c == U'^') {
             QTest::keyClick(box, char(points[++i]), Qt::ControlModifier);
+        } else if (c == U'⌦') { // Delete, with the text X11 gives it
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, u"\x7f"_qs, Qt::NoModifier);
+        } else if (c == U'⌥') { // Ctrl+Alt+A, which types the next character (AltGr on Windows)
+            const char32_t typed = points[++i];
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_A, QString::fromUcs4(&typed, 1),
+                                Qt::ControlModifier | Qt::AltModifier);
         } else if (c < 128) {
             QTest::keyClick(box, char(c));
         } else {
@@ -153,6 +159,9 @@ private slots:
         row("Ctrl with a letter", "^a", "", "1", "ASCII code: 1");
         row("Ctrl with the last letter", "x^z", "", "26", "ASCII code: 26");
         row("Shift alone changes nothing", "q⇧", "q", "113", "ASCII code: 113");
+        row("Delete types no character", "q⌦", "q", "113", "ASCII code: 113");
+        row("Ctrl+Alt with a letter types what the layout gives", "⌥ą", "ą", "261",
+            "ASCII code: 261");
         row("code box text stays", "A|xy", "A", "65xy", "ASCII code: 65");
         row("next key clears code box", "A|xy|B", "B", "66", "ASCII code: 66");
         row("Windows-1252 letter", "é", "é", "233", "ASCII code: 233");
