@@ -12,7 +12,6 @@
 #include "lessons/tutorial.h"
 #include "shell/aboutbox.h"
 #include "shell/ascconverter.h"
-#include "shell/cachedgroupbox.h"
 #include "shell/commondialog.h"
 #include "shell/platform.h"
 #include "shell/practice.h"
@@ -104,6 +103,9 @@ QLabel *statisticLabel(QWidget *frame, const char *name, const QString &text, co
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(copperplateFont(12));
+    // Opaque, so that a figure's change, several a second while the clock runs, repaints the
+    // label alone and never the group box beneath it.
+    label->setAutoFillBackground(true);
     return label;
 }
 
@@ -170,7 +172,7 @@ void MainWindow::buildControls()
     // The input box comes first in the tab order, so it holds the focus when the window opens.
     setTabOrder(rtbInput, rtbSource);
 
-    fraTypingStats = new CachedGroupBox(caption(Text::FraTypingStats), client);
+    fraTypingStats = new QGroupBox(caption(Text::FraTypingStats), client);
     fraTypingStats->setObjectName(QStringLiteral("fraTypingStats"));
     fraTypingStats->setGeometry(twipsRect(360, 3720, 11295, 1095));
     fraTypingStats->setFont(copperplateFont(11.25));

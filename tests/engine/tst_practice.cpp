@@ -9,6 +9,20 @@
 using namespace keyvora;
 using namespace keyvora::test;
 
+namespace {
+
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+} // namespace
+
 class PracticeTest : public QObject {
     Q_OBJECT
 private slots:
@@ -102,6 +116,25 @@ private slots:
         // speed is figured from them (10 ticks sum to just under 1 s).
         QCOMPARE(f.figures(), "Speed: 120 WPM|Accuracy: 100 %|Word count: 2|Duration: 0 m: 0 s");
         QVERIFY(f.platform.messages.empty());
+    }
+
+    // The clock changes two figures ten times a second; repainting the box around them each
+    // time would cost more than the figures themselves.
+    void figuresRepaintOnlyThemselves()
+    {
+        WindowFixture f;
+        f.windows.LoadPracticeText(QStringLiteral("ab cd"));
+        f.type(QStringLiteral("ab "));
+        QWidget *box = f.window.findChild<QWidget *>(QStringLiteral("fraTypingStats"));
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        PaintCounter boxPaints(*box);
+        PaintCounter labelPaints(*f.window.findChild<QWidget *>(QStringLiteral("lblSpeed")));
+        for (int tick = 0; tick < 20; ++tick) {
+            f.tick();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(labelPaints.paints > 0);
+        QCOMPARE(boxPaints.paints, 0);
     }
 
     void resetKeepsWordCountAndDuration()
