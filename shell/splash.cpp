@@ -39,11 +39,14 @@ QLabel *splashLabel(QWidget *frame, const char *name, const QString &text, int l
     return label;
 }
 
-// A bare top-level widget reads as a client area; the splash is a window of its own.
+// A bare top-level widget reads as a client area, which a screen reader passes over. As a
+// dialog the splash is named and its lines read as it appears (Orca: "Keyvora dialog For Linux
+// desktops"); as a frame it would pass for the main window with the desktop's tools, which take
+// a program's first frame for it.
 QAccessibleInterface *makeSplashAccessible(const QString &, QObject *object)
 {
     if (auto *splash = qobject_cast<Splash *>(object))
-        return new QAccessibleWidget(splash, QAccessible::Window);
+        return new QAccessibleWidget(splash, QAccessible::Dialog);
     return nullptr;
 }
 

@@ -533,8 +533,8 @@ private slots:
             "The next character to type", QAccessible::StaticText);
         row("the next character's box in Malay", "frmMainMalay", "lblNextLtr",
             "Aksara seterusnya untuk ditaip", QAccessible::StaticText);
-        row("the splash by the program's name", "frmSplash", "frmSplash", "Keyvora",
-            QAccessible::Window);
+        row("the splash by the program's name, and no frame", "frmSplash", "frmSplash", "Keyvora",
+            QAccessible::Dialog);
     }
     void partsNamedForScreenReaders()
     {
