@@ -54,7 +54,12 @@ StockSourceBox::StockSourceBox(Edit edit, QWidget *parent)
                                     : static_cast<QPlainTextEdit *>(m_edit)->document())
 {
     m_edit->setFocusPolicy(Qt::ClickFocus);
-    fill(this, m_edit);
+    // The edit is a scroll area itself: this one only holds it.
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fill(viewport(), m_edit);
+    setFocusProxy(m_edit);
 }
 
 void StockSourceBox::setText(QString text)

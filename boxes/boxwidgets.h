@@ -5,6 +5,7 @@
 
 #include "engine/textboxes.h"
 
+#include <QAbstractScrollArea>
 #include <QWidget>
 
 #include <functional>
@@ -50,11 +51,12 @@ private:
 };
 
 // The practice text's box. Read-only for the learner; raises its change handler
-// synchronously inside setText() when the text differs.
-class SourceBoxWidget : public QWidget, public SourceBox {
+// synchronously inside setText() when the text differs. A scroll area, because a practice text
+// is longer than the box that shows it.
+class SourceBoxWidget : public QAbstractScrollArea, public SourceBox {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    using QAbstractScrollArea::QAbstractScrollArea;
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
 protected:

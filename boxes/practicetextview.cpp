@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
 
 #include <utility>
@@ -75,15 +74,14 @@ bool holds(const WrappedTextLayout::Line &line, qsizetype offset, qsizetype leng
 
 PracticeTextView::PracticeTextView(QWidget *parent)
     : SourceBoxWidget(parent)
-    , m_scrollBar(new SliderBar(Qt::Vertical, this))
 {
     TextBoxAccessible::install();
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(Qt::IBeamCursor);
-    m_scrollBar->setCursor(Qt::ArrowCursor);
-    m_scrollBar->setEnabled(false);
-    connect(m_scrollBar, &QAbstractSlider::actionTriggered, this,
+    setVerticalScrollBar(new SliderBar(Qt::Vertical, this));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setCursor(Qt::IBeamCursor);
+    verticalScrollBar()->setEnabled(false);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &PracticeTextView::onScrollAction);
     m_lines.setPaintDevice(this);
     m_lines.setFont(font());
@@ -109,7 +107,7 @@ void PracticeTextView::setText(QString text)
     m_goalX.reset();
     m_revealPending = false;
     m_scrollBarStale = true;
-    update();
+    viewport()->update();
     notifyChanged();
 }
 
@@ -135,7 +133,7 @@ void PracticeTextView::setPosition(qint64 position)
     if (reveal(m_cursor, Reveal::WithContext) || hadSelection)
         updateText();
     else
-        update(old | markRect(m_position));
+        viewport()->update(old | markRect(m_position));
     if (tell)
         notifyCursor();
 }
@@ -174,14 +172,14 @@ TextSpan PracticeTextView::shownSpan() const
 QSize PracticeTextView::sizeHint() const
 {
     const int frame = 2 * (frameWidth() + kMargin);
-    return {fontMetrics().averageCharWidth() * 50 + m_scrollBar->sizeHint().width() + frame,
+    return {fontMetrics().averageCharWidth() * 50 + verticalScrollBar()->sizeHint().width() + frame,
             fontMetrics().lineSpacing() * 6 + frame};
 }
 
 QSize PracticeTextView::minimumSizeHint() const
 {
     const int frame = 2 * (frameWidth() + kMargin);
-    return {fontMetrics().averageCharWidth() * 8 + m_scrollBar->sizeHint().width() + frame,
+    return {fontMetrics().averageCharWidth() * 8 + verticalScrollBar()->sizeHint().width() + frame,
             fontMetrics().lineSpacing() + frame};
 }
 
@@ -191,15 +189,18 @@ QRect PracticeTextView::characterRect(qsizetype offset) const
     const std::optional<QRectF> row = rowRect(offset, &line);
     if (!row || offset >= m_text.size())
         return {};
+    // Assistive tools place the box's rectangles from the box's corner, outside its frame.
     return characterBox(*line.layout, line.line, m_lines.cursorOf(line, offset), row->topLeft())
-        .toAlignedRect();
+        .toAlignedRect()
+        .translated(viewport()->pos());
 }
 
 qsizetype PracticeTextView::offsetAt(const QPoint &point) const
 {
-    if (!textArea().contains(point))
+    const QPoint inView = point - viewport()->pos();
+    if (!textArea().contains(inView))
         return -1;
-    return hitTest(point);
+    return hitTest(inView);
 }
 
 void PracticeTextView::revealOffset(qsizetype offset)
@@ -227,35 +228,18 @@ bool PracticeTextView::event(QEvent *event)
     return SourceBoxWidget::event(event);
 }
 
-int PracticeTextView::frameWidth() const
-{
-    return style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-}
-
-QRect PracticeTextView::viewport() const
-{
-    const int frame = frameWidth();
-    return rect().adjusted(frame, frame, -frame, -frame).adjusted(0, 0, -m_scrollBar->width(), 0);
-}
-
 void PracticeTextView::updateText()
 {
-    update(viewport());
+    viewport()->update();
 }
 
 QRect PracticeTextView::textArea() const
 {
-    const int frame = frameWidth();
-    return rect()
-        .adjusted(frame + kMargin, frame + kMargin, -frame - kMargin, -frame - kMargin)
-        .adjusted(0, 0, -m_scrollBar->width(), 0);
+    return viewport()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
 }
 
 void PracticeTextView::setLayoutGeometry()
 {
-    const int frame = frameWidth();
-    const int barWidth = m_scrollBar->sizeHint().width();
-    m_scrollBar->setGeometry(width() - frame - barWidth, frame, barWidth, height() - 2 * frame);
     const qreal minimum = fontMetrics().averageCharWidth() * 4;
     m_lines.setWidth(qMax<qreal>(minimum, textArea().width()));
 }
@@ -558,13 +542,13 @@ void PracticeTextView::wheelEvent(QWheelEvent *event)
 void PracticeTextView::focusInEvent(QFocusEvent *event)
 {
     SourceBoxWidget::focusInEvent(event);
-    update();
+    viewport()->update();
 }
 
 void PracticeTextView::focusOutEvent(QFocusEvent *event)
 {
     SourceBoxWidget::focusOutEvent(event);
-    update();
+    viewport()->update();
 }
 
 void PracticeTextView::resizeEvent(QResizeEvent *event)
@@ -574,12 +558,6 @@ void PracticeTextView::resizeEvent(QResizeEvent *event)
     // Keep the learner's place in sight whatever the new line breaks are.
     m_revealPending = true;
     m_scrollBarStale = true;
-}
-
-void PracticeTextView::showEvent(QShowEvent *event)
-{
-    SourceBoxWidget::showEvent(event);
-    setLayoutGeometry();
 }
 
 void PracticeTextView::changeEvent(QEvent *event)
@@ -592,11 +570,11 @@ void PracticeTextView::changeEvent(QEvent *event)
         setLayoutGeometry();
         m_revealPending = true;
         m_scrollBarStale = true;
-        update();
+        viewport()->update();
         break;
     case QEvent::PaletteChange:
         m_lines.setMutedColor(palette().color(QPalette::PlaceholderText));
-        update();
+        viewport()->update();
         break;
     default:
         break;
@@ -606,22 +584,8 @@ void PracticeTextView::changeEvent(QEvent *event)
 void PracticeTextView::paintEvent(QPaintEvent *event)
 {
     prepare();
-    QPainter painter(this);
-    const int frame = frameWidth();
-    painter.fillRect(rect().adjusted(frame, frame, -frame, -frame), palette().base());
-    // Typing repaints only the text; the frame is drawn when it is uncovered.
-    if (!viewport().contains(event->rect())) {
-        QStyleOptionFrame option;
-        option.initFrom(this);
-        option.rect = rect();
-        option.frameShape = QFrame::StyledPanel;
-        option.state |= QStyle::State_Sunken;
-        option.lineWidth = frame;
-        style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
-    }
-
+    QPainter painter(viewport());
     const QRect area = textArea();
-    painter.setClipRect(viewport().intersected(event->rect()));
     const qsizetype length = m_text.size();
     const qsizetype selectionStart = qMin(m_cursor, m_anchor);
     const qsizetype selectionEnd = qMax(m_cursor, m_anchor);
@@ -693,12 +657,12 @@ void PracticeTextView::onScrollAction(int action)
         scrollTo(m_text.size());
         break;
     case QAbstractSlider::SliderMove:
-        scrollTo(m_scrollBar->sliderPosition());
+        scrollTo(verticalScrollBar()->sliderPosition());
         break;
     default:
         break;
     }
-    m_scrollBar->setSliderPosition(int(m_top));
+    verticalScrollBar()->setSliderPosition(int(m_top));
 }
 
 void PracticeTextView::syncScrollBar() const
@@ -710,11 +674,12 @@ void PracticeTextView::syncScrollBar() const
     const TextSpan shown = shownSpan();
     const qsizetype length = m_text.size();
     const qsizetype page = qMax<qsizetype>(1, shown.end - shown.start);
-    const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(0, int(qMax<qsizetype>(0, length - page)));
-    m_scrollBar->setPageStep(int(page));
-    m_scrollBar->setValue(int(m_top));
-    m_scrollBar->setEnabled(shown.start > 0 || shown.end < length);
+    QScrollBar *bar = verticalScrollBar();
+    const QSignalBlocker blocker(bar);
+    bar->setRange(0, int(qMax<qsizetype>(0, length - page)));
+    bar->setPageStep(int(page));
+    bar->setValue(int(m_top));
+    bar->setEnabled(shown.start > 0 || shown.end < length);
 }
 
 void PracticeTextView::notifyCursor()

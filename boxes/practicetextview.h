@@ -9,8 +9,6 @@
 
 #include <optional>
 
-class QScrollBar;
-
 namespace keyvora {
 
 // The practice text's box. Holds the text exactly as written (a lone CR or LF stays what it is)
@@ -48,7 +46,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -62,9 +59,6 @@ private:
     using Line = WrappedTextLayout::Line;
     enum class Reveal { WithContext, Minimal };
 
-    int frameWidth() const;
-    // Inside the frame, left of the scroll bar: what the text and its marks may paint.
-    QRect viewport() const;
     QRect textArea() const;
     // What a move of the position, the selection or the view changes: never the frame, and the
     // scroll bar only when its slider moves.
@@ -88,7 +82,6 @@ private:
 
     qint64 m_position = 0;
     mutable std::optional<qreal> m_goalX; // the column Up and Down keep
-    QScrollBar *m_scrollBar = nullptr;
 
     // The view is worked out lazily: a hidden box only records what to show.
     mutable WrappedTextLayout m_lines;

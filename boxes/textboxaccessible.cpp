@@ -5,6 +5,7 @@
 
 #include "boxes/accessibletextsource.h"
 
+#include <QAbstractScrollArea>
 #include <QWidget>
 
 namespace keyvora {
@@ -238,6 +239,15 @@ QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundary
     if (here.isEmpty() || here.end >= length)
         return spanText({}, startOffset, endOffset);
     return spanText(spanAt(int(here.end), boundaryType), startOffset, endOffset);
+}
+
+QAccessibleInterface *TextBoxAccessible::childAt(int x, int y) const
+{
+    // A reader's pointer over the text must find the box, which reads it: the scroll area's
+    // viewport only paints it.
+    QAccessibleInterface *child = QAccessibleWidget::childAt(x, y);
+    const auto *area = qobject_cast<const QAbstractScrollArea *>(widget());
+    return area && child && child->object() == area->viewport() ? nullptr : child;
 }
 
 int TextBoxAccessible::characterCount() const

@@ -28,6 +28,7 @@ public:
     static void announceCaret(QObject *box, qsizetype caret, qsizetype anchor);
 
     QAccessible::State state() const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
 

@@ -75,6 +75,13 @@ class TextBoxesTest : public QObject {
     Q_OBJECT
 
     QWidget *widget(int box) const { return box == Practice ? (QWidget *)m_view : m_line; }
+    // The practice box takes the mouse in its viewport, inside its frame; the box's own
+    // rectangles are measured from its outer corner.
+    QWidget *mouseArea(int box) const { return box == Practice ? m_view->viewport() : m_line; }
+    QPoint inMouseArea(int box, QPoint point) const
+    {
+        return mouseArea(box)->mapFrom(widget(box), point);
+    }
     AccessibleTextSource *source(int box) const
     {
         return box == Practice ? (AccessibleTextSource *)m_view : m_line;
@@ -340,14 +347,15 @@ private slots:
             source(box)->revealOffset(0);
             const auto leftOf = [&](qsizetype offset) {
                 const QRect r = source(box)->characterRect(offset);
-                return QPoint(r.left() + 1, r.center().y());
+                return inMouseArea(box, QPoint(r.left() + 1, r.center().y()));
             };
-            QTest::mousePress(widget(box), Qt::LeftButton, {}, leftOf(6));
-            QTest::mouseMove(widget(box), leftOf(11));
-            QTest::mouseRelease(widget(box), Qt::LeftButton, {}, leftOf(11));
+            QTest::mousePress(mouseArea(box), Qt::LeftButton, {}, leftOf(6));
+            QTest::mouseMove(mouseArea(box), leftOf(11));
+            QTest::mouseRelease(mouseArea(box), Qt::LeftButton, {}, leftOf(11));
             QCOMPARE(selected(box), "world");
         }
-        QTest::mouseDClick(m_view, Qt::LeftButton, {}, m_view->characterRect(14).center());
+        QTest::mouseDClick(mouseArea(Practice), Qt::LeftButton, {},
+                           inMouseArea(Practice, m_view->characterRect(14).center()));
         QCOMPARE(selected(Practice), "again");
         QTest::mouseClick(m_line, Qt::LeftButton, {}, m_line->characterRect(6).topLeft());
         QCOMPARE(m_line->cursorPosition(), 6);
@@ -493,6 +501,9 @@ private slots:
         QVERIFY(state.selectableText && state.focusable);
         QCOMPARE(boxInterface->editableTextInterface() != nullptr, editable);
         QCOMPARE(boxInterface->text(QAccessible::Value), kText);
+        // A reader's pointer over the text finds the box itself, which reads it.
+        const QPoint onText = widget(box)->mapToGlobal(source(box)->characterRect(1).center());
+        QCOMPARE(boxInterface->childAt(onText.x(), onText.y()), nullptr);
         QAccessibleTextInterface *text = boxInterface->textInterface();
         QCOMPARE(text->characterCount(), kText.size());
         // The learner's keys move what assistive tools read...
