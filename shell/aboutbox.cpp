@@ -7,6 +7,7 @@
 #include "shell/platform.h"
 #include "shell/programidentity.h"
 #include "shell/registry.h"
+#include "shell/texts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -21,6 +22,12 @@ const QStringList kSystemInfoPrograms = {
 };
 
 namespace {
+
+// The window is English whichever main window opened it.
+QString caption(Text id)
+{
+    return text(Language::English, id);
+}
 
 QLabel *wrappingLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect)
 {
@@ -46,19 +53,12 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
     , picIcon(new QLabel(this))
     , lblTitle(wrappingLabel(this, "lblTitle", {}, twipsRect(1050, 240, 3885, 480)))
     , lblVersion(new QLabel(this))
-    , lblDescription(wrappingLabel(
-          this, "lblDescription",
-          QStringLiteral("This is a simple typing tutor program. It was made for a computer "
-                         "science course of Velmora."),
-          twipsRect(1050, 1125, 3885, 1170)))
-    , lblDisclaimer(wrappingLabel(
-          this, "lblDisclaimer",
-          QStringLiteral(
-              "Warning: this program is protected by its author's copyright. You may share "
-              "and change it freely under the GNU GPL, version 3 or later."),
-          twipsRect(255, 2625, 3870, 825)))
-    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
-    , cmdSysInfo(new QPushButton(QStringLiteral("&System Info..."), this))
+    , lblDescription(wrappingLabel(this, "lblDescription", caption(Text::AboutDescription),
+                                   twipsRect(1050, 1125, 3885, 1170)))
+    , lblDisclaimer(wrappingLabel(this, "lblDisclaimer", caption(Text::AboutWarning),
+                                  twipsRect(255, 2625, 3870, 825)))
+    , cmdOK(new QPushButton(caption(Text::AboutOk), this))
+    , cmdSysInfo(new QPushButton(caption(Text::AboutSysInfo), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setFixedSize(twips(5730), twips(3555));
@@ -66,7 +66,7 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 300, 300));
     picIcon->setPixmap(windowIcon().pixmap(16, 16));
-    picIcon->setAccessibleName(QStringLiteral("Keyvora icon"));
+    picIcon->setAccessibleName(caption(Text::AboutIcon));
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(twipsRect(1050, 780, 3885, 225));
     lblVersion->setTextFormat(Qt::PlainText);
@@ -88,10 +88,9 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
 void AboutBox::Form_Load()
 {
     const QString title = ProgramIdentity::title();
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Presentation Version %1.%2")
-                            .arg(ProgramIdentity::major)
-                            .arg(ProgramIdentity::minor));
+    setWindowTitle(caption(Text::AboutCaption).arg(title));
+    lblVersion->setText(
+        caption(Text::AboutVersion).arg(ProgramIdentity::major).arg(ProgramIdentity::minor));
     lblTitle->setText(title);
 }
 
@@ -126,8 +125,7 @@ void AboutBox::StartSysInfo()
     }
     if (found && !path.isEmpty() && m_launcher.startDetached(path, {}))
         return;
-    m_platform.message(this, ProgramIdentity::title(),
-                       QStringLiteral("System Information Is Unavailable At This Time"),
+    m_platform.message(this, ProgramIdentity::title(), caption(Text::AboutNoSysInfo),
                        Platform::Buttons::Ok);
 }
 

@@ -7,6 +7,7 @@
 #include "design/designfont.h"
 #include "design/units.h"
 #include "shell/platform.h"
+#include "shell/texts.h"
 #include "textio/windows1252.h"
 
 #include <QKeyEvent>
@@ -16,6 +17,16 @@
 #include <array>
 
 namespace keyvora {
+
+namespace {
+
+// The window is English whichever main window opened it.
+QString caption(Text id)
+{
+    return text(Language::English, id);
+}
+
+} // namespace
 
 int characterCode(char32_t character)
 {
@@ -31,13 +42,13 @@ AscConverter::AscConverter(Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_platform(platform)
-    , Label2(new QLabel(QStringLiteral("Character"), this))
-    , Label1(new QLabel(QStringLiteral("ASCII code"), this))
+    , Label2(new QLabel(caption(Text::ConverterCharacter), this))
+    , Label1(new QLabel(caption(Text::ConverterCode), this))
     , Text1(new QLineEdit(this))
     , Text2(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmAscConverter"));
-    setWindowTitle(QStringLiteral("ASCII Converter"));
+    setWindowTitle(caption(Text::ConverterCaption));
     setFont(designFont(QStringLiteral("Arial"), 8.25));
     setFixedSize(twips(2175), twips(1470));
 
@@ -78,7 +89,7 @@ void AscConverter::Text1_KeyPress(char32_t keyAscii)
     if (m_platform.screenReaderActive()) {
         m_platform.hushAnnouncements();
         m_platform.announce(Label1->text() + QStringLiteral(": ") + Text2->text(),
-                            QStringLiteral("en"));
+                            caption(Text::SpeechLanguage));
     }
 }
 

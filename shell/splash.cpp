@@ -8,6 +8,7 @@
 #include "keyboard/svgpicture.h"
 #include "shell/platform.h"
 #include "shell/programidentity.h"
+#include "shell/texts.h"
 
 #include <QAccessibleWidget>
 #include <QFrame>
@@ -21,6 +22,12 @@
 namespace keyvora {
 
 namespace {
+
+// The window is English whichever main window opened it.
+QString caption(Text id)
+{
+    return text(Language::English, id);
+}
 
 QLabel *splashLabel(QWidget *frame, const char *name, const QString &text, int left, int top,
                     const QFont &font, Qt::Alignment alignment, int designWidth)
@@ -85,23 +92,23 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     imgLogo = new SvgPicture(QStringLiteral(":/keyvora/splashlogo.svg"), Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(twips(240), twips(795), twips(1815), twips(2400));
-    imgLogo->setAccessibleName(QStringLiteral("Keyboard keys"));
-    imgLogo->setAccessibleDescription(QStringLiteral("A close-up of keyboard keys"));
+    imgLogo->setAccessibleName(caption(Text::SplashLogo));
+    imgLogo->setAccessibleDescription(caption(Text::SplashLogoDescription));
 
     lblCompanyProduct =
-        splashLabel(Frame1, "lblCompanyProduct", QStringLiteral("Keyvora"), 2400, 1080,
+        splashLabel(Frame1, "lblCompanyProduct", ProgramIdentity::title(), 2400, 1080,
                     splashFont("Palatino Linotype", 15.75, true, true), Qt::AlignLeft, 1935);
     lblProductName =
         splashLabel(Frame1, "lblProductName", {}, 2160, 1320,
                     splashFont("Palatino Linotype", 32.25, true, true), Qt::AlignLeft, 4830);
-    lblPlatform = splashLabel(Frame1, "lblPlatform", QStringLiteral("For Linux desktops"), 3870,
-                              2280, splashFont("Arial", 12, true, false), Qt::AlignRight, 2985);
+    lblPlatform = splashLabel(Frame1, "lblPlatform", caption(Text::SplashPlatform), 3870, 2280,
+                              splashFont("Arial", 12, true, false), Qt::AlignRight, 2985);
     lblVersion =
-        splashLabel(Frame1, "lblVersion", QStringLiteral("Presentation Version"), 4425, 2640,
+        splashLabel(Frame1, "lblVersion", caption(Text::SplashVersion), 4425, 2640,
                     splashFont("Palatino Linotype", 14.25, false, true), Qt::AlignRight, 2430);
-    lblDate = splashLabel(Frame1, "lblDate", QStringLiteral("December 2026"), 4560, 3060,
+    lblDate = splashLabel(Frame1, "lblDate", caption(Text::SplashDate), 4560, 3060,
                           splashFont("Arial", 8.25, false, false), Qt::AlignLeft, 2415);
-    lblCompany = splashLabel(Frame1, "lblCompany", QStringLiteral("Velmora"), 4560, 3270,
+    lblCompany = splashLabel(Frame1, "lblCompany", caption(Text::SplashCompany), 4560, 3270,
                              splashFont("Arial", 8.25, false, false), Qt::AlignLeft, 2415);
     // A click on the text or the logo is not a click on the frame.
     for (QWidget *part :

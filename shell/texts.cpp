@@ -12,7 +12,7 @@ namespace {
 struct Row {
     Text id;
     const char16_t *english;
-    const char16_t *malay;
+    const char16_t *malay; // null for a window shown in English in both
 };
 
 // English and Malay side by side, row for row. Blanks at either end are part of the texts.
@@ -103,6 +103,31 @@ constexpr std::array kRows{
         u"Tamat teks: %1 patah perkataan seminit, kejituan %2 %."},
     Row{Text::SayNoText, u"No practice text. Choose one from the Lessons menu or open a file.",
         u"Tiada teks latihan. Pilih satu daripada menu Latihan atau buka fail."},
+
+    // One window for both languages, in English: the Malay column is empty.
+    Row{Text::SplashPlatform, u"For Linux desktops", nullptr},
+    Row{Text::SplashVersion, u"Presentation Version", nullptr},
+    Row{Text::SplashDate, u"December 2026", nullptr},
+    Row{Text::SplashCompany, u"Velmora", nullptr},
+    Row{Text::SplashLogo, u"Keyboard keys", nullptr},
+    Row{Text::SplashLogoDescription, u"A close-up of keyboard keys", nullptr},
+    Row{Text::AboutCaption, u"About %1", nullptr},
+    Row{Text::AboutVersion, u"Presentation Version %1.%2", nullptr},
+    Row{Text::AboutDescription,
+        u"This is a simple typing tutor program. It was made for a computer science course of "
+        u"Velmora.",
+        nullptr},
+    Row{Text::AboutWarning,
+        u"Warning: this program is protected by its author's copyright. You may share and change "
+        u"it freely under the GNU GPL, version 3 or later.",
+        nullptr},
+    Row{Text::AboutIcon, u"Keyvora icon", nullptr},
+    Row{Text::AboutOk, u"OK", nullptr},
+    Row{Text::AboutSysInfo, u"&System Info...", nullptr},
+    Row{Text::AboutNoSysInfo, u"System Information Is Unavailable At This Time", nullptr},
+    Row{Text::ConverterCaption, u"ASCII Converter", nullptr},
+    Row{Text::ConverterCharacter, u"Character", nullptr},
+    Row{Text::ConverterCode, u"ASCII code", nullptr},
 };
 
 struct CharacterName {
@@ -168,7 +193,8 @@ static_assert(rowsInEnumOrder(), "one row per text, in the order of the enum");
 QString text(Language language, Text id)
 {
     const Row &row = kRows[static_cast<std::size_t>(id)];
-    return QString::fromUtf16(language == Language::English ? row.english : row.malay);
+    return QString::fromUtf16(language == Language::English || !row.malay ? row.english
+                                                                          : row.malay);
 }
 
 QString spokenCharacter(Language language, QChar character)

@@ -88,6 +88,24 @@ enum class Text {
     SayEnd,
     SayEndFigures,
     SayNoText,
+    // The splash, the About box and the converter: one window for both languages, in English.
+    SplashPlatform,
+    SplashVersion,
+    SplashDate,
+    SplashCompany,
+    SplashLogo,
+    SplashLogoDescription,
+    AboutCaption,
+    AboutVersion,
+    AboutDescription,
+    AboutWarning,
+    AboutIcon,
+    AboutOk,
+    AboutSysInfo,
+    AboutNoSysInfo,
+    ConverterCaption,
+    ConverterCharacter,
+    ConverterCode,
 
     Count // not a text: the number of them
 };
