@@ -115,15 +115,12 @@ def run(command, cwd, log, env=None, timeout=None):
                               timeout=timeout, check=False).returncode
 
 
-def first_failing(log):
-    """The first suite ctest reports as failed, timed out or not run."""
+def failing_suites(log):
+    """The suites ctest reports as failed, timed out or not run, in its order."""
     with open(log, encoding="utf-8", errors="replace") as f:
         text = f.read()
-    match = re.search(r"Test\s+#\d+: (\S+) \.*\s*(\*\*\*\S+|Exception|Not Run|Failed)", text)
-    if match:
-        return match.group(1)
-    match = re.search(r"following tests FAILED:\s*\n\s*\d+ - (\S+)", text)
-    return match.group(1) if match else "?"
+    names = re.findall(r"Test\s+#\d+: (\S+) \.*\s*(?:\*\*\*\S+|Exception|Not Run|Failed)", text)
+    return ",".join(dict.fromkeys(names)) or "?"
 
 
 class Runner:
@@ -152,7 +149,7 @@ class Runner:
             code = run(command, self.work, log, env=self.env, timeout=TEST_TIMEOUT * 20)
         except subprocess.TimeoutExpired:
             return False, "ctest (hung)"
-        return code == 0, "" if code == 0 else first_failing(log)
+        return code == 0, "" if code == 0 else failing_suites(log)
 
 
 def main():
@@ -163,6 +160,9 @@ def main():
     parser.add_argument("--work", help="scratch folder (default: a new one under /tmp); "
                         "reusing one keeps its build, so only what changed is rebuilt")
     parser.add_argument("--jobs", type=int, default=1, help="build and test jobs (default 1)")
+    parser.add_argument("--every-suite", action="store_true",
+                        help="run every suite on each fault and name all that catch it, to see "
+                        "which suites a fault's kill rests on (slower)")
     parser.add_argument("--check", action="store_true",
                         help="only say whether each fault applies to REV; build nothing")
     args = parser.parse_args()
@@ -210,6 +210,7 @@ def main():
     export(repo, short, work)
 
     runner = Runner(work, args.jobs)
+    runner.every_suite = args.every_suite
     started = time.monotonic()
     if run(["cmake", "-S", ".", "-B", "build", "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
             "-DKEYVORA_WERROR=ON"], work, runner.log("configure.log")):
@@ -296,7 +297,7 @@ def try_fault(runner, fault):
             f.write(mutated.encode("utf-8"))
         if not runner.build(fault.ident):
             return Outcome(fault, "did not build", time.monotonic() - started)
-        passed, failing = runner.test(fault.ident, stop_on_failure=True)
+        passed, failing = runner.test(fault.ident, stop_on_failure=not runner.every_suite)
         return Outcome(fault, "survived" if passed else "killed", time.monotonic() - started,
                        failing)
     finally:
