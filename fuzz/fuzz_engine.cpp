@@ -183,9 +183,10 @@ public:
 private:
     void load(const QString &text)
     {
-        const bool fresh = !text.isEmpty() && text != source.text();
-        m_account.load(text);
+        const QString before = source.text();
+        const bool fresh = !text.isEmpty() && text != before;
         source.setText(text);
+        m_account.load(text, before, source.text());
         KEYVORA_REQUIRE(!fresh || (input.text().isEmpty() && attempt.fields().intErrorCount == 0));
     }
 
