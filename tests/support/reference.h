@@ -133,7 +133,8 @@ public:
         const AttemptFields &f = attempt.fields();
         const QString next =
             input.size() < source.size() ? QString(source[input.size()]) : QString();
-        if (f.intInputLen != input.size() || (!input.isEmpty() && f.strNextChar != next))
+        if (f.intInputLen != input.size() ||
+            (!source.isEmpty() && !input.isEmpty() && f.strNextChar != next))
             return "the input's length or the next character";
         if (f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed))
             return "clock or speed";
