@@ -34,23 +34,38 @@ QString say(Text id)
 class PracticeTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each key is judged, and a screen reader then hears whether it was wrong and what comes
+    // next; words left unsaid from the key before are hushed at each key.
     void judging_data()
     {
-        columns<bool, QString, QString, QString, int, int>(
-            {"bsOff", "source", "keys", "input", "beeps", "verdicts"});
-        row("right characters stay", false, "abc", "ab", "ab", 0, 0);
-        row("a wrong case is a mistake", false, "Abc", "a", "*", 1, 0);
+        columns<bool, QString, QString, QString, int, int, QStringList>(
+            {"bsOff", "source", "keys", "input", "beeps", "verdicts", "spoken"});
+        const QString wrong = say(Text::SayWrong);
+        row("right characters stay, each followed by the next to type", false, "abc", "ab", "ab", 0,
+            0, QStringList{"b", "c"});
+        row("a wrong case is a mistake, said before the next character", false, "Abc", "a", "*", 1,
+            0, QStringList{wrong, "b"});
+        row("the key after a wrong one is not wrong too", false, "adwe", "axw", "a*w", 1, 0,
+            QStringList{"d", wrong, "w", "e"});
         row("a mark typed where the text has one is right, a wrong key there is not", false, "*b*d",
-            "*bx", "*b*", 1, 0);
-        row("with no text every key is a mistake", false, "", "ab", "**", 2, 0);
-        row("a wrong last character still ends the text, once", false, "ab", "ax", "", 1, 1);
-        row("Enter inserts nothing", false, "ab", "a\r", "a", 0, 0);
+            "*bx", "*b*", 1, 0,
+            QStringList{"b", spokenCharacter(Language::English, u'*'), wrong, "d"});
+        row("with no text every key is a mistake and says so", false, "", "ab", "**", 2, 0,
+            QStringList{say(Text::SayNoText), say(Text::SayNoText)});
+        // No tick has counted a word, so the verdict fails and its figures are said.
+        row("a wrong last key still ends the text, once, with the end said", false, "ab", "ax", "",
+            1, 1, QStringList{"b", say(Text::SayEndFigures).arg(0).arg(0)});
+        row("Enter inserts nothing and says nothing", false, "ab", "a\r", "a", 0, 0,
+            QStringList{"b"});
         // "azbc" is 4 long and the text's 4th is "d", not the typed "z": the end is marked.
         row("an edit in the middle marks the last character", false, "abcdef", u"abc←←z"_qs, "azb*",
-            1, 0);
-        row("Backspace takes the mark away and is no mistake itself", false, "abcd", "ax\b", "a", 1,
-            0);
-        row("with Backspacing off the key is swallowed", true, "abcd", "ax\b", "a*", 1, 0);
+            1, 0, QStringList{"b", "c", "d", wrong, "e"});
+        row("Backspace takes the mark away, is no mistake, and says the letter again", false,
+            "abcd", "ax\b", "a", 1, 0, QStringList{"b", wrong, "c", "b"});
+        row("with Backspacing off the key is swallowed", true, "abcd", "ax\b", "a*", 1, 0,
+            QStringList{"b", wrong, "c"});
+        row("back to the start: the first character", false, "ad", "a\b", "", 0, 0,
+            QStringList{"d", "a"});
     }
     void judging()
     {
@@ -61,10 +76,14 @@ private slots:
         if (bsOff)
             f.action("mnuSetBsOff")->trigger();
         f.windows.LoadPracticeText(source);
+        f.platform.screenReader = true;
         f.type(keys);
         QTEST(f.rtbInput->text(), "input");
         QTEST(f.platform.beeps, "beeps");
         QTEST(int(f.platform.messages.size()), "verdicts");
+        QTEST(f.platform.spoken, "spoken");
+        // Every key that reaches the box as a character; not the arrows, nor a swallowed one.
+        QCOMPARE(f.platform.hushes, keys.size() - keys.count(u'←') - (bsOff ? 1 : 0));
     }
 
     void loadingMidAttemptStartsOver()
@@ -140,37 +159,6 @@ private slots:
         const bool passed = buttons == Platform::Buttons::OkCancel;
         QCOMPARE(shown.text.contains(QRegularExpression(u"\\b7\\b.*\\b91 %"_qs)), passed);
         QTEST(f.platform.spoken.value(f.platform.spoken.size() - 1), "spoken");
-    }
-
-    // After each key: whether it was wrong, then the next character; words left unsaid from
-    // the key before are hushed at each key.
-    void screenReaderHearsEachKey_data()
-    {
-        columns<QString, QString, QStringList>({"source", "keys", "spoken"});
-        row("a right key: the next character", "adwe", "a", QStringList{"d"});
-        row("a wrong key: wrong, then the next character", "adwe", "ax",
-            QStringList{"d", say(Text::SayWrong), "w"});
-        row("the key after a wrong one is not wrong too", "adwe", "axw",
-            QStringList{"d", say(Text::SayWrong), "w", "e"});
-        row("Backspace: the character to type again", "adwe", "ax\b",
-            QStringList{"d", say(Text::SayWrong), "w", "d"});
-        row("back to the start: the first character", "ad", "a\b", QStringList{"d", "a"});
-        row("Enter changes nothing, so says nothing", "ad", "\r", QStringList{});
-        // No tick has counted a word, so the verdict fails, and its figures are said.
-        row("the last key: the end, not the next character", "ab", "ab",
-            QStringList{"b", say(Text::SayEndFigures).arg(0).arg(0)});
-        row("no text: every key says so", "", "a", QStringList{say(Text::SayNoText)});
-    }
-    void screenReaderHearsEachKey()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, keys);
-        WindowFixture f;
-        f.windows.LoadPracticeText(source);
-        f.platform.screenReader = true;
-        f.type(keys);
-        QTEST(f.platform.spoken, "spoken");
-        QCOMPARE(f.platform.hushes, keys.size());
     }
 
     // A text is announced as it arrives by its length and enough of its first words.
