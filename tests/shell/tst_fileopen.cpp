@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -64,13 +63,6 @@ bool dragAndDrop(QWidget &window, const QList<QUrl> &urls)
     return enter.isAccepted() && drop.isAccepted();
 }
 
-bool listed(const QString &pattern, const QString &name)
-{
-    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
-        .match(name)
-        .hasMatch();
-}
-
 } // namespace
 
 class FileOpenTest : public QObject {
@@ -106,8 +98,8 @@ private slots:
 
         // Text files listed first, every file on request; a cancel is told, not an error.
         const QStringList filter = f.platform.open.seenFilter.split(u'|');
-        QVERIFY(filter.size() == 4 && listed(filter[1], u"a.txt"_qs) &&
-                !listed(filter[1], u"a.dat"_qs) && listed(filter[3], u"a.dat"_qs));
+        QVERIFY(filter.size() == 4 && QDir::match(filter[1], u"a.txt"_qs) &&
+                !QDir::match(filter[1], u"a.dat"_qs) && QDir::match(filter[3], u"a.dat"_qs));
         QVERIFY(f.platform.open.seenCancelError);
         const bool loads = kind == u"file" && !bytes.isEmpty();
         const QString held = kind != u"file" ? heldText(u"previous"_qs)
@@ -176,7 +168,6 @@ private slots:
         row("a file dropped on the Malay window loads there", true, QStringList{"one"}, false,
             "one");
         row("of two files the first loads", false, QStringList{"two", "one"}, false, "two");
-        row("a web address is refused", false, QStringList{"web"}, false, "previous");
         row("a web address before a file is refused", false, QStringList{"web", "one"}, false,
             "previous");
         row("nothing is taken behind a modal window", false, QStringList{"one"}, true, "previous");
