@@ -29,12 +29,12 @@ private slots:
                                                .repeated(900));
     }
 
-    // Forwards from the start each line begins where the last ended; backwards from a fresh
-    // start at the end likewise; every offset is found on its own line.
+    // Forwards from the start each line begins where the last ended; backwards from the end at
+    // a new width likewise; every offset is found on its own line.
     void linesTileTheText()
     {
         QFETCH(QString, text);
-        constexpr qreal width = 300;
+        qreal width = 300;
         WrappedTextLayout layout;
         layout.setFont(QFont("Liberation Serif", 20));
         layout.setWidth(width);
@@ -44,6 +44,7 @@ private slots:
             QVERIFY(line.isValid() && (line.end > line.start || length == 0));
             QVERIFY(line.line.naturalTextWidth() <= width + 0.5);
             QVERIFY(length == 0 || !text.at(line.start).isLowSurrogate());
+            QVERIFY(line.start == 0 || text.mid(line.start - 1, 2) != u"\r\n"_qs);
         };
 
         WrappedTextLayout::Line line = layout.lineAt(0);
@@ -56,7 +57,8 @@ private slots:
         }
         QCOMPARE(line.end, length);
 
-        layout.clear();
+        width /= 2; // lines laid at the old width must go
+        layout.setWidth(width);
         line = layout.lineAt(length);
         QCOMPARE(line.end, length);
         for (;;) {

@@ -2,71 +2,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "keyboard/keymodel.h"
+#include "lessons/builtintests.h"
+#include "lessons/drills.h"
 
 #include <QTest>
 
 #include <map>
-#include <vector>
 
 using namespace keyvora;
 
 namespace {
 
-// The guidance's own listing: the characters that light one key, shifted or not.
-const std::map<int, QString> kCharactersOfKey = {
-    {49, u"1!"_qs}, {50, u"2@"_qs},  {51, u"3#"_qs}, {52, u"4$"_qs}, {53, u"5%"_qs},
-    {54, u"6^"_qs}, {55, u"7&"_qs},  {56, u"8*"_qs}, {57, u"9("_qs}, {48, u"0)"_qs},
-    {45, u"-_"_qs}, {61, u"=+"_qs},  {91, u"[{"_qs}, {93, u"]}"_qs}, {92, u"\\|"_qs},
-    {59, u";:"_qs}, {39, u"'\""_qs}, {44, u",<"_qs}, {46, u".>"_qs}, {47, u"/?"_qs},
-    {96, u"`~"_qs}, {8, u"\b"_qs},   {32, u" "_qs},
+// The US layout as a touch-typing chart draws it: each row plain and shifted, one column a
+// key. Column 0 is the grave key, which no finger is taught; the letter rows leave it empty.
+const char *const kChart[][2] = {{"`1234567890-=", "~!@#$%^&*()_+"},
+                                 {" qwertyuiop[]\\", " QWERTYUIOP{}|"},
+                                 {" asdfghjkl;'", " ASDFGHJKL:\""},
+                                 {" zxcvbnm,./", " ZXCVBNM<>?"}};
+// The finger slot of each column: left little to index, then right index to little.
+const char kColumnSlot[] = "-3210055678888";
+
+struct Expected {
+    int key;
+    int slot; // -1: none
 };
 
-// The finger listing, slot by slot.
-const QString kCharactersOfSlot[kFingerSlots] = {
-    u"4$5%RrTtFfGgVvBb"_qs, u"3#EeDdCc"_qs, u"2@WwSsXx"_qs,
-    u"1!QqAaZz"_qs,         u" "_qs,        u"6^7&YyUuHhJjNnMm"_qs,
-    u"8*IiKk,<"_qs,         u"9(OoLl.>"_qs, u"0)Pp;:'\"[{]}\\|-_=+/?"_qs,
-};
-
-std::optional<int> expectedKey(char16_t code)
+std::map<char16_t, Expected> chart()
 {
-    if (code >= u'a' && code <= u'z')
-        return code - 32;
-    if (code >= u'A' && code <= u'Z')
-        return code;
-    for (const auto &[index, characters] : kCharactersOfKey) {
-        if (characters.contains(QChar(code)))
-            return index;
+    std::map<char16_t, Expected> expected{{u' ', {32, 4}}, {u'\b', {8, -1}}};
+    for (const auto &[plain, shifted] : kChart) {
+        for (int column = 0; plain[column]; ++column) {
+            if (plain[column] == ' ')
+                continue;
+            const int key = QChar::toUpper(char16_t(plain[column]));
+            const int slot = kColumnSlot[column] == '-' ? -1 : kColumnSlot[column] - '0';
+            expected[char16_t(plain[column])] = expected[char16_t(shifted[column])] = {key, slot};
+        }
     }
-    return std::nullopt;
-}
-
-std::optional<int> expectedSlot(char16_t code)
-{
-    for (int slot = 0; slot < kFingerSlots; ++slot) {
-        if (kCharactersOfSlot[slot].contains(QChar(code)))
-            return slot;
-    }
-    return std::nullopt;
-}
-
-// Every code below 128 and a few beyond, each row named after what it guards.
-void addCodeRows(const char *verb, std::optional<int> (*expected)(char16_t))
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("expected"); // -1: none
-    std::vector<int> codes(131);
-    std::iota(codes.begin(), codes.end(), 0);
-    codes.insert(codes.end(), {160, 255, 0x20AC, 0xFF01, 0xFFFF});
-    for (const int code : codes) {
-        const auto result = expected(char16_t(code));
-        const QByteArray what = code > 32 && code < 127 ? QByteArray("'") + char(code) + '\''
-                                                        : "code " + QByteArray::number(code);
-        const QByteArray outcome =
-            result ? QByteArray(verb) + ' ' + QByteArray::number(*result) : QByteArray("has none");
-        QTest::addRow("%s %s", what.constData(), outcome.constData())
-            << code << result.value_or(-1);
-    }
+    return expected;
 }
 
 } // namespace
@@ -74,25 +47,32 @@ void addCodeRows(const char *verb, std::optional<int> (*expected)(char16_t))
 class TestKeyModel : public QObject {
     Q_OBJECT
 private slots:
-    void keyForEveryCharacter_data() { addCodeRows("lights", expectedKey); }
-    void keyForEveryCharacter()
+    void everyCharacterHasTheKeyAndFingerOfTheChart()
     {
-        QFETCH(int, code);
-        QFETCH(int, expected);
-        QCOMPARE(keyIndexForChar(char16_t(code)).value_or(-1), expected);
+        const auto expected = chart();
+        for (int code = 0; code <= 0xFFFF; ++code) {
+            const auto found = expected.find(char16_t(code));
+            const Expected want = found == expected.end() ? Expected{-1, -1} : found->second;
+            const QString c{QChar(char16_t(code))};
+            QVERIFY2(keyIndexForChar(char16_t(code)).value_or(-1) == want.key,
+                     qPrintable(u"key of code %1"_qs.arg(code)));
+            QVERIFY2(fingerSlotForChar(c).value_or(-1) == want.slot,
+                     qPrintable(u"finger of code %1"_qs.arg(code)));
+        }
+        QVERIFY(!fingerSlotForChar(QString()) && !fingerSlotForChar(u"aa"_qs));
     }
 
-    void slotForEveryCharacter_data() { addCodeRows("slot", expectedSlot); }
-    void slotForEveryCharacter()
+    // Every drill and built-in test asks only for keys a finger is taught.
+    void practiceTextsAreTypableByTheFingers()
     {
-        QFETCH(int, code);
-        QFETCH(int, expected);
-        QCOMPARE(fingerSlotForChar(char16_t(code)).value_or(-1), expected);
-        QCOMPARE(fingerSlotForChar(QString(QChar(char16_t(code)))).value_or(-1), expected);
-        QVERIFY(!fingerSlotForChar(QString(2, QChar(char16_t(code))))); // not one character
+        QStringList texts{homeRowDrill(), shiftDrill(), generalKeyText(), shortWordsText()};
+        for (int row = 0; row < kFingerDrills; ++row)
+            texts << fingerDrill(row);
+        for (const QString &text : texts) {
+            for (const QChar c : text)
+                QVERIFY2(fingerSlotForChar(QString(c)), qPrintable(text + u": "_qs + c));
+        }
     }
-
-    void nothingPastTheEndHasNoSlot() { QVERIFY(!fingerSlotForChar(QString())); }
 };
 
 QTEST_APPLESS_MAIN(TestKeyModel)

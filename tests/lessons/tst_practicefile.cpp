@@ -41,21 +41,22 @@ private slots:
             u"café €"_qs);
         row("UTF-8 four-byte sequence is one code point", QByteArray("\xF0\x9F\x98\x80"),
             QString::fromUcs4(U"😀"));
-        row("second UTF-8 byte-order mark is text", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFok"),
-            u"\uFEFFok"_qs);
+        row("only the first UTF-8 byte-order mark is skipped",
+            QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFok"), u"\uFEFFok"_qs);
         row("byte-order mark before invalid UTF-8 is 1252 too", QByteArray("\xEF\xBB\xBF\xE9"),
             u"ï»¿é"_qs);
         row("overlong UTF-8 is 1252", QByteArray("\xC0\xAF"), u"À¯"_qs);
+        row("overlong three-byte UTF-8 is 1252", QByteArray("\xE0\x80\xAF"), u"à€¯"_qs);
         row("UTF-8 encoded surrogate is 1252", QByteArray("\xED\xA0\x80"), u"í\u00A0€"_qs);
         row("UTF-8 cut off at the end is 1252", QByteArray("ab\xE2\x82"), u"abâ‚"_qs);
-        row("1252 high bytes use the table", QByteArray("\x80\x85\x8A\x93\x99\x9F\xA0\xFF"),
-            u"€…Š“™Ÿ\u00A0ÿ"_qs);
+        row("1252 high bytes use the table", QByteArray("\x80\x85\x8A\x91\x92\x93\x99\x9F\xA0\xFF"),
+            u"€…Š‘’“™Ÿ\u00A0ÿ"_qs);
         row("1252 undefined bytes keep their code points", QByteArray("\x81\x8D\x8F\x90\x9D"),
             u"\u0081\u008D\u008F\u0090\u009D"_qs);
-        row("UTF-16 BE after its byte-order mark", QByteArray("\xFE\xFF\0h\0i\x20\xAC", 8),
+        row("UTF-16 big-endian after its byte-order mark", QByteArray("\xFE\xFF\0h\0i\x20\xAC", 8),
             u"hi€"_qs);
-        row("UTF-16 surrogate pair is kept", QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6),
-            QString::fromUcs4(U"😀"));
+        row("UTF-16 little-endian surrogate pair is kept",
+            QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6), QString::fromUcs4(U"😀"));
         row("UTF-16 lone surrogate is replaced", QByteArray("\xFF\xFE\x3D\xD8h\0", 6),
             u"\uFFFDh"_qs);
         row("UTF-16 odd last byte is replaced", QByteArray("\xFF\xFEh\0i", 5), u"h\uFFFD"_qs);

@@ -4,7 +4,6 @@
 #include "rows.h"
 #include "windowfixture.h"
 
-#include "keyboard/keyboarddiagram.h"
 #include "lessons/drills.h"
 
 #include <QApplication>
@@ -28,31 +27,46 @@ QListWidget *list(QDialog &dialog)
     return dialog.findChild<QListWidget *>(QStringLiteral("lstLR"));
 }
 
-void doubleClickRow(QDialog &dialog, int row)
+void enterOn(QWidget *target)
+{
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+// How the learner leaves the window: "click" the button that starts, "double click" or
+// "Enter" on the picked row or the focused button, an access key, "Escape" or "below" (a double
+// click under the rows).
+void leave(QDialog &dialog, const QString &how, int row)
 {
     QListWidget *lstLR = list(dialog);
-    const QPoint centre = lstLR->visualItemRect(lstLR->item(row)).center();
-    QTest::mouseClick(lstLR->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(lstLR->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// The button an access key presses; offscreen there is no desktop to send the key through it.
-void pressAccessKey(QDialog &dialog, const QString &key)
-{
-    for (QPushButton *push : dialog.findChildren<QPushButton *>()) {
-        if (push->shortcut() == QKeySequence(key)) {
-            push->click();
-            return;
+    if (row >= 0 && (how == u"click" || how.startsWith(u"Alt+")))
+        lstLR->setCurrentRow(row);
+    if (how == u"click") {
+        button(dialog, lstLR ? "cmdOK" : "cmdNext")->click();
+    } else if (how == u"double click" || how == u"below") {
+        const QPoint at = how == u"below" ? lstLR->viewport()->rect().bottomLeft() + QPoint(5, -5)
+                                          : lstLR->visualItemRect(lstLR->item(row)).center();
+        QTest::mouseClick(lstLR->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(lstLR->viewport(), Qt::LeftButton, {}, at);
+    } else if (how == u"Enter" && row >= 0) {
+        lstLR->setFocus();
+        QTest::keyClick(lstLR, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(lstLR, Qt::Key_Down);
+        enterOn(lstLR);
+    } else if (how == u"Enter") {
+        button(dialog, "cmdCancel")->setFocus(); // Enter must not go back to it
+        enterOn(lstLR ? static_cast<QWidget *>(lstLR) : button(dialog, "cmdNext"));
+    } else if (how == u"Escape") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    } else {
+        // Offscreen there is no desktop to send an access key through the button it names.
+        for (QPushButton *push : dialog.findChildren<QPushButton *>()) {
+            if (push->shortcut() == QKeySequence(how))
+                return push->click();
         }
+        QFAIL(qPrintable(u"no button answers "_qs + how));
     }
-    QFAIL(qPrintable(u"no button answers "_qs + key));
-}
-
-QString titles(QDialog &dialog)
-{
-    return dialog.windowTitle() + u'|' +
-           dialog.findChild<QLabel *>(QStringLiteral("lblTitle"))->text() + u'|' +
-           button(dialog, "cmdBM")->text();
 }
 
 } // namespace
@@ -60,231 +74,143 @@ QString titles(QDialog &dialog)
 class TutorialsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The drill goes to the main window shown, whatever language the tutorial itself shows;
-    // the tutorial has closed by then, and the learner can type at once.
-    void drillHandOff_data()
+    // The drill goes to the main window shown, whatever the tutorial's own language, once the
+    // tutorial has closed, and the learner types it through at once to a full score.
+    void everyDrillIsTypableToItsEnd_data()
     {
-        columns<int, bool, int, QString, int>({"tutorial", "intoMalay", "presses", "how", "row"});
-        row("Next in the introduction", 0, false, 0, "click", -1);
-        row("Alt+N in the introduction, shown in Malay", 0, false, 1, "Alt+N", -1);
-        row("introduction into the Malay window", 0, true, 0, "click", -1);
-        row("Malay tutorial into the Malay window", 0, true, 1, "click", -1);
-        row("OK on the left little finger", 1, false, 0, "click", 0);
-        row("double click on the right ring finger, from Malay", 1, true, 0, "double click", 6);
-        row("Alt+O on the right little finger, shown in Malay", 1, false, 1, "Alt+O", 7);
-        row("Enter on a drill picked with the arrow keys", 1, false, 0, "Enter", 3);
-        row("Enter on the focused Next", 0, false, 0, "Enter", -1);
-        row("Next in the Shift tutorial", 2, false, 0, "click", -1);
-        row("Shift tutorial in Malay into the Malay window", 2, true, 1, "Alt+N", -1);
+        columns<int, int, QString, bool>({"tutorial", "row", "how", "intoMalay"});
+        row("home row by Next", 0, -1, "click", false);
+        row("home row by Alt+N into the Malay window", 0, -1, "Alt+N", true);
+        row("Shift by Enter on the focused Next", 2, -1, "Enter", false);
+        row("left little by OK", 1, 0, "click", false);
+        row("left ring by OK", 1, 1, "click", false);
+        row("left middle by OK", 1, 2, "click", false);
+        row("left index by Enter on the row the arrows picked", 1, 3, "Enter", false);
+        row("right index by OK", 1, 4, "click", false);
+        row("right middle by OK", 1, 5, "click", false);
+        row("right ring by double click into the Malay window", 1, 6, "double click", true);
+        row("right little by Alt+O", 1, 7, "Alt+O", false);
     }
-    void drillHandOff()
+    void everyDrillIsTypableToItsEnd()
     {
         QFETCH(int, tutorial);
-        QFETCH(bool, intoMalay);
-        QFETCH(int, presses);
-        QFETCH(QString, how);
         QFETCH(int, row);
+        QFETCH(QString, how);
+        QFETCH(bool, intoMalay);
         WindowFixture f;
         f.windows.LoadPracticeText(QStringLiteral("earlier"));
         f.type(QStringLiteral("ea"));
         WindowView shown = intoMalay ? f.malay() : WindowView(f);
-        const QString drill = tutorial == 0   ? homeRowDrill()
-                              : tutorial == 2 ? shiftDrill()
-                                              : fingerDrill(row);
         bool closedFirst = false;
         f.platform.whenModal = [&](QDialog &dialog) {
-            for (int i = 0; i < presses; ++i)
-                button(dialog, "cmdBM")->click();
-            if (row >= 0 && how != u"double click" && how != u"Enter")
-                list(dialog)->setCurrentRow(row);
-            if (how == u"Enter") {
-                QWidget *target =
-                    row >= 0 ? static_cast<QWidget *>(list(dialog)) : button(dialog, "cmdNext");
-                target->setFocus();
-                if (row >= 0) {
-                    QTest::keyClick(target, Qt::Key_Home);
-                    for (int i = 0; i < row; ++i)
-                        QTest::keyClick(target, Qt::Key_Down);
-                    QCOMPARE(list(dialog)->selectedItems().value(0), list(dialog)->item(row));
-                }
-                QTest::keyClick(target, Qt::Key_Return);
-            } else if (how == u"double click")
-                doubleClickRow(dialog, row);
-            else if (how == u"click")
-                button(dialog, tutorial == 1 ? "cmdOK" : "cmdNext")->click();
-            else
-                pressAccessKey(dialog, how);
+            leave(dialog, how, row);
             closedFirst = !dialog.isVisible();
         };
         shown.action(kOpen[tutorial])->trigger();
         QVERIFY(closedFirst);
+        const QString drill = tutorial == 0   ? homeRowDrill()
+                              : tutorial == 2 ? shiftDrill()
+                                              : fingerDrill(row);
         QCOMPARE(shown.rtbSource->text(), heldText(drill));
-        QVERIFY(shown.rtbInput->text().isEmpty());
-        QVERIFY(shown.running("tmrSpeed"));
         activate(shown.window);
         QCOMPARE(QApplication::focusWidget(), shown.rtbInput);
-        if (intoMalay)
-            QCOMPARE(f.rtbSource->text(), heldText(u"earlier"_qs));
+        shown.type(drill.chopped(1));
+        shown.tick();
+        shown.type(drill.right(1));
+        QCOMPARE(f.platform.beeps, 0);
+        QCOMPARE(int(f.platform.messages.size()), 1);
+        // A typed "*" reads as the mistake mark and counts against the learner.
+        QCOMPARE(f.platform.messages.front().text.contains(u"[100 %]"_qs), !drill.contains(u'*'));
     }
 
-    // Leaving a tutorial any other way loads nothing and leaves the practice where it was.
-    void nothingLoaded_data()
+    // Both hands rest on the home keys, so the drill works each of them as often and nothing else.
+    void homeRowDrillWorksEachHomeKeyAlike()
+    {
+        const QString drill = homeRowDrill();
+        QCOMPARE(drill.count(u' ') + drill.count(u'a') * 8, drill.size());
+        for (const QChar key : u"asdfjkl;"_qs)
+            QCOMPARE(drill.count(key), drill.count(u'a'));
+    }
+
+    // Leaving any other way loads nothing and leaves the practice, clock and all, where it was.
+    void leavingLoadsNothing_data()
     {
         columns<int, QString>({"tutorial", "how"});
-        row("Cancel", 0, "Cancel");
-        row("Alt+C", 2, "Alt+C");
-        row("the close box", 1, "close");
-        row("Escape", 2, "Escape");
-        row("OK with no row selected keeps the window open", 1, "OK");
-        row("double click below the rows", 1, "below");
-        row("Enter in the drill list with no row selected, Cancel focused before", 1, "Enter");
-        row("Enter on the focused language button presses only it", 2, "Enter on cmdBM");
+        row("Escape closes as Cancel does", 2, "Escape");
+        row("Cancel's access key", 2, "Alt+C");
+        row("OK with no row picked starts nothing", 1, "click");
+        row("a double click below the rows starts nothing", 1, "below");
+        row("Enter in the list with no row picked starts nothing", 1, "Enter");
+        row("Enter on the focused language button presses only it", 0, "Enter on cmdBM");
     }
-    void nothingLoaded()
+    void leavingLoadsNothing()
     {
         QFETCH(int, tutorial);
         QFETCH(QString, how);
         WindowFixture f;
         f.windows.LoadPracticeText(QStringLiteral("abc def"));
         f.type(QStringLiteral("ab"));
-        f.tick(3);
-        const QString figures = f.figures();
         f.platform.whenModal = [&](QDialog &dialog) {
-            if (how == u"Cancel")
+            const QString language = button(dialog, "cmdBM")->text();
+            if (how == u"Enter on cmdBM")
+                enterOn(button(dialog, "cmdBM"));
+            else
+                leave(dialog, how, -1);
+            QCOMPARE(button(dialog, "cmdBM")->text() == language, how != u"Enter on cmdBM");
+            if (dialog.isVisible()) {
+                QVERIFY(how != u"Escape" && how != u"Alt+C");
                 button(dialog, "cmdCancel")->click();
-            else if (how == u"close")
-                dialog.close();
-            else if (how == u"OK" || how == u"below") {
-                if (how == u"OK")
-                    button(dialog, "cmdOK")->click();
-                else
-                    QTest::mouseDClick(list(dialog)->viewport(), Qt::LeftButton, {},
-                                       list(dialog)->viewport()->rect().bottomLeft() +
-                                           QPoint(5, -5));
-                QVERIFY(dialog.isVisible());
-                f.tick(2); // the practice's clock goes on behind the tutorial
-                button(dialog, "cmdCancel")->click();
-            } else if (how == u"Enter" || how == u"Enter on cmdBM") {
-                QWidget *target = how == u"Enter" ? static_cast<QWidget *>(list(dialog))
-                                                  : button(dialog, "cmdBM");
-                button(dialog, "cmdCancel")->setFocus();
-                target->setFocus();
-                QTest::keyClick(target, Qt::Key_Return);
-                QVERIFY(dialog.isVisible());
-                QCOMPARE(button(dialog, "cmdBM")->text(),
-                         how == u"Enter" ? u"Bahasa Melayu"_qs : u"English"_qs);
-                button(dialog, "cmdCancel")->click();
-            } else if (how == u"Escape") {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            } else {
-                pressAccessKey(dialog, how);
             }
-            QVERIFY(!dialog.isVisible());
         };
         f.action(kOpen[tutorial])->trigger();
-        QCOMPARE(f.platform.modalsShown.size(), 1);
         QCOMPARE(f.rtbSource->text(), heldText(u"abc def"_qs));
         QCOMPARE(f.rtbInput->text(), u"ab"_qs);
-        if (how != u"OK" && how != u"below")
-            QCOMPARE(f.figures(), figures);
+        QVERIFY(f.platform.messages.empty());
         activate(f.window);
         QCOMPARE(QApplication::focusWidget(), f.rtbInput);
     }
 
-    // The titles at opening and after the button differ on purpose; the button alone tells the
-    // window its language, and only the paragraphs of that language show.
+    // The language button alone sets the window's language: the titles and the drill list's
+    // name follow it, and only the paragraphs of that language show.
     void languageButton_data()
     {
-        columns<int, int, QString>({"tutorial", "presses", "titles"});
-        row("introduction at opening", 0, 0,
-            "Introduction to Touch-Typing|Introduction To Touch-Typing|Bahasa Melayu");
-        row("introduction in Malay", 0, 1,
-            "Pengenalan kepada Touch-Typing|Pengenalan kepada Touch-Typing|English");
-        row("introduction back in English", 0, 2,
-            "Introduction to Touch-Typing|Introduction to Touch-Typing|Bahasa Melayu");
-        row("hands at opening", 1, 0,
-            "Left & Right Hand Training|Left & Right Hand Training|Bahasa Melayu");
-        row("hands in Malay", 1, 1,
-            "Latihan Tangan Kiri dan Kanan|Latihan Tangan Kiri dan Kanan|English");
-        row("hands back in English", 1, 2,
-            "Left and Right Hand Training|Left and Right Hand Training|Bahasa Melayu");
-        row("Shift at opening", 2, 0,
-            "Shift, Normal & Special Keys|Shift, Normal Keys & Special Keys|Bahasa Melayu");
-        row("Shift in Malay", 2, 1, "Kekunci Shift & Simbol|Kekunci Shift & Simbol|English");
-        row("Shift back in English", 2, 2,
-            "Shift, Normal & Special Keys|Shift, Normal & Special Keys|Bahasa Melayu");
+        columns<int>({"tutorial"});
+        row("introduction", 0);
+        row("hands", 1);
+        row("Shift", 2);
     }
     void languageButton()
     {
         QFETCH(int, tutorial);
-        QFETCH(int, presses);
         WindowFixture f;
         WindowView m = f.malay(); // a tutorial opens in English whatever window opened it
         f.platform.whenModal = [&](QDialog &dialog) {
-            for (int i = 0; i < presses; ++i)
-                button(dialog, "cmdBM")->click();
-            QTEST(titles(dialog), "titles");
-            int english = 0, malay = 0;
-            for (const QLabel *label : dialog.findChildren<QLabel *>()) {
-                const bool isEnglish = label->objectName().startsWith(u"lblPara");
-                const bool isMalay = label->objectName().startsWith(u"Label");
-                QVERIFY(!label->isVisible() || label->text().startsWith(u"       ") ||
-                        !(isEnglish || isMalay));
-                english += isEnglish && label->isVisible();
-                malay += isMalay && label->isVisible();
+            QStringList seen; // per language: button, title, list name
+            for (int presses = 0; presses < 3; ++presses) {
+                if (presses > 0)
+                    button(dialog, "cmdBM")->click();
+                const QString wanted = presses == 1 ? u"anda"_qs : u"you"_qs;
+                int shown = 0;
+                for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+                    if (label->text().size() > 100 && label->isVisible()) // a paragraph
+                        QVERIFY2(++shown && label->text().contains(wanted, Qt::CaseInsensitive),
+                                 qPrintable(label->text()));
+                }
+                QVERIFY(shown > 0);
+                const QString title = dialog.findChild<QLabel *>(u"lblTitle"_qs)->text();
+                QVERIFY(presses == 0 || dialog.windowTitle() == title);
+                const QListWidget *lstLR = list(dialog);
+                seen << button(dialog, "cmdBM")->text() + u'|' + title + u'|' +
+                            (lstLR ? lstLR->accessibleName() : u"none"_qs);
             }
-            QVERIFY(english + malay > 0);
-            QCOMPARE(presses % 2 == 1 ? english : malay, 0);
-            QCOMPARE(button(dialog, "cmdCancel")->text(), u"&Cancel"_qs);
+            for (int part = 0; part < 3; ++part) {
+                QCOMPARE(seen[1].section(u'|', part, part) == seen[2].section(u'|', part, part),
+                         part == 2 && tutorial != 1);
+            }
+            button(dialog, "cmdCancel")->click();
         };
         m.action(kOpen[tutorial])->trigger();
-    }
-
-    // Each window's diagram in its own colouring, with no key lit; the list unsorted, none
-    // selected.
-    void diagramsAndList_data()
-    {
-        columns<int, int, int, int>({"tutorial", "filled", "outlined", "colouring"});
-        row("introduction: F green, G outlined", 0, 70, 71, int(Colouring::HomeRow));
-        row("hands: A little finger's colour, grave outlined", 1, 65, 96,
-            int(Colouring::FingerColours));
-        row("Shift: ! filled, the letter A not", 2, 49, 65, int(Colouring::ShiftHands));
-    }
-    void diagramsAndList()
-    {
-        QFETCH(int, tutorial);
-        QFETCH(int, filled);
-        QFETCH(int, outlined);
-        QFETCH(int, colouring);
-        WindowFixture f;
-        f.platform.whenModal = [&](QDialog &dialog) {
-            const auto *diagram = dialog.findChild<KeyboardDiagram *>();
-            QCOMPARE(int(diagram->design().colouring), colouring);
-            QCOMPARE(diagram->lblKey(filled)->fillMode(), FillMode::Opaque);
-            QCOMPARE(diagram->lblKey(outlined)->fillMode(), FillMode::Transparent);
-            if (QListWidget *lstLR = list(dialog)) {
-                QCOMPARE(lstLR->count(), kFingerDrills);
-                QVERIFY(!lstLR->isSortingEnabled() && lstLR->selectedItems().isEmpty());
-                QCOMPARE(lstLR->item(7)->text(), u"Right Little Finger"_qs);
-            }
-        };
-        f.action(kOpen[tutorial])->trigger();
-        const char *const names[] = {"frmIntro", "frmLR", "frmShift"};
-        QCOMPARE(f.platform.modalsShown, QStringList(QLatin1String(names[tutorial])));
-    }
-
-    // The backslashes of the right little finger's drill and the token of the Shift drill.
-    void drillDetails()
-    {
-        const QStringList groups = fingerDrill(7).split(u' ');
-        QCOMPARE(groups.value(3), u"\\\\''"_qs);
-        QCOMPARE(groups.value(4), u"['\\-"_qs);
-        QCOMPARE(groups.value(9), u"\\''\\"_qs);
-        const QStringList words = shiftDrill().split(u' ');
-        QCOMPARE(words.size(), 13);
-        QCOMPARE(words[6].size(), 14);
-        QCOMPARE(words[6].count(u'@'), 1);
-        QVERIFY(shiftDrill().endsWith(u"=\\|?\""));
+        QCOMPARE(f.platform.modalsShown.size(), 1);
     }
 };
 
