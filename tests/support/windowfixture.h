@@ -27,7 +27,6 @@ namespace keyvora::test {
 // What the open dialog answers, and what it was asked with.
 struct OpenScript {
     QString answer;                   // empty: the learner cancels
-    std::function<void()> whenChosen; // runs as the dialog closes on a chosen file
     QString seenFilter;
     QString seenInitDir;
     bool seenCancelError = false;
@@ -48,8 +47,6 @@ public:
         if (m_script.answer.isEmpty())
             return false;
         setFileName(m_script.answer);
-        if (m_script.whenChosen)
-            m_script.whenChosen();
         return true;
     }
     void showHelp() override
