@@ -23,12 +23,6 @@ const QStringList kSystemInfoPrograms = {
 
 namespace {
 
-// The window is English whichever main window opened it.
-QString caption(Text id)
-{
-    return text(Language::English, id);
-}
-
 QLabel *wrappingLabel(QWidget *parent, const char *name, const QString &text, const QRect &rect)
 {
     auto *label = new QLabel(text, parent);
@@ -53,12 +47,12 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
     , picIcon(new QLabel(this))
     , lblTitle(wrappingLabel(this, "lblTitle", {}, twipsRect(1050, 240, 3885, 480)))
     , lblVersion(new QLabel(this))
-    , lblDescription(wrappingLabel(this, "lblDescription", caption(Text::AboutDescription),
+    , lblDescription(wrappingLabel(this, "lblDescription", englishText(Text::AboutDescription),
                                    twipsRect(1050, 1125, 3885, 1170)))
-    , lblDisclaimer(wrappingLabel(this, "lblDisclaimer", caption(Text::AboutWarning),
+    , lblDisclaimer(wrappingLabel(this, "lblDisclaimer", englishText(Text::AboutWarning),
                                   twipsRect(255, 2625, 3870, 825)))
-    , cmdOK(new QPushButton(caption(Text::AboutOk), this))
-    , cmdSysInfo(new QPushButton(caption(Text::AboutSysInfo), this))
+    , cmdOK(new QPushButton(englishText(Text::AboutOk), this))
+    , cmdSysInfo(new QPushButton(englishText(Text::AboutSysInfo), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setFixedSize(twips(5730), twips(3555));
@@ -66,7 +60,7 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 300, 300));
     picIcon->setPixmap(windowIcon().pixmap(16, 16));
-    picIcon->setAccessibleName(caption(Text::AboutIcon));
+    picIcon->setAccessibleName(englishText(Text::AboutIcon));
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(twipsRect(1050, 780, 3885, 225));
     lblVersion->setTextFormat(Qt::PlainText);
@@ -88,9 +82,9 @@ AboutBox::AboutBox(Platform &platform, Registry &registry, ProgramLauncher &laun
 void AboutBox::Form_Load()
 {
     const QString title = ProgramIdentity::title();
-    setWindowTitle(caption(Text::AboutCaption).arg(title));
+    setWindowTitle(englishText(Text::AboutCaption).arg(title));
     lblVersion->setText(
-        caption(Text::AboutVersion).arg(ProgramIdentity::major).arg(ProgramIdentity::minor));
+        englishText(Text::AboutVersion).arg(ProgramIdentity::major).arg(ProgramIdentity::minor));
     lblTitle->setText(title);
 }
 
@@ -125,7 +119,7 @@ void AboutBox::StartSysInfo()
     }
     if (found && !path.isEmpty() && m_launcher.startDetached(path, {}))
         return;
-    m_platform.message(this, ProgramIdentity::title(), caption(Text::AboutNoSysInfo),
+    m_platform.message(this, ProgramIdentity::title(), englishText(Text::AboutNoSysInfo),
                        Platform::Buttons::Ok);
 }
 

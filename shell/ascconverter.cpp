@@ -18,16 +18,6 @@
 
 namespace keyvora {
 
-namespace {
-
-// The window is English whichever main window opened it.
-QString caption(Text id)
-{
-    return text(Language::English, id);
-}
-
-} // namespace
-
 int characterCode(char32_t character)
 {
     // The bytes Windows-1252 leaves undefined stand for themselves, as C1 controls do.
@@ -42,13 +32,13 @@ AscConverter::AscConverter(Platform &platform, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_platform(platform)
-    , Label2(new QLabel(caption(Text::ConverterCharacter), this))
-    , Label1(new QLabel(caption(Text::ConverterCode), this))
+    , Label2(new QLabel(englishText(Text::ConverterCharacter), this))
+    , Label1(new QLabel(englishText(Text::ConverterCode), this))
     , Text1(new QLineEdit(this))
     , Text2(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmAscConverter"));
-    setWindowTitle(caption(Text::ConverterCaption));
+    setWindowTitle(englishText(Text::ConverterCaption));
     setFont(designFont(QStringLiteral("Arial"), 8.25));
     setFixedSize(twips(2175), twips(1470));
 
@@ -89,7 +79,7 @@ void AscConverter::Text1_KeyPress(char32_t keyAscii)
     if (m_platform.screenReaderActive()) {
         m_platform.hushAnnouncements();
         m_platform.announce(Label1->text() + QStringLiteral(": ") + Text2->text(),
-                            caption(Text::SpeechLanguage));
+                            englishText(Text::SpeechLanguage));
     }
 }
 

@@ -23,12 +23,6 @@ namespace keyvora {
 
 namespace {
 
-// The window is English whichever main window opened it.
-QString caption(Text id)
-{
-    return text(Language::English, id);
-}
-
 QLabel *splashLabel(QWidget *frame, const char *name, const QString &text, int left, int top,
                     const QFont &font, Qt::Alignment alignment, int designWidth)
 {
@@ -92,8 +86,8 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     imgLogo = new SvgPicture(QStringLiteral(":/keyvora/splashlogo.svg"), Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(twips(240), twips(795), twips(1815), twips(2400));
-    imgLogo->setAccessibleName(caption(Text::SplashLogo));
-    imgLogo->setAccessibleDescription(caption(Text::SplashLogoDescription));
+    imgLogo->setAccessibleName(englishText(Text::SplashLogo));
+    imgLogo->setAccessibleDescription(englishText(Text::SplashLogoDescription));
 
     lblCompanyProduct =
         splashLabel(Frame1, "lblCompanyProduct", ProgramIdentity::title(), 2400, 1080,
@@ -101,14 +95,14 @@ Splash::Splash(Platform &platform, std::function<void()> onLeave, QWidget *paren
     lblProductName =
         splashLabel(Frame1, "lblProductName", {}, 2160, 1320,
                     splashFont("Palatino Linotype", 32.25, true, true), Qt::AlignLeft, 4830);
-    lblPlatform = splashLabel(Frame1, "lblPlatform", caption(Text::SplashPlatform), 3870, 2280,
+    lblPlatform = splashLabel(Frame1, "lblPlatform", englishText(Text::SplashPlatform), 3870, 2280,
                               splashFont("Arial", 12, true, false), Qt::AlignRight, 2985);
     lblVersion =
-        splashLabel(Frame1, "lblVersion", caption(Text::SplashVersion), 4425, 2640,
+        splashLabel(Frame1, "lblVersion", englishText(Text::SplashVersion), 4425, 2640,
                     splashFont("Palatino Linotype", 14.25, false, true), Qt::AlignRight, 2430);
-    lblDate = splashLabel(Frame1, "lblDate", caption(Text::SplashDate), 4560, 3060,
+    lblDate = splashLabel(Frame1, "lblDate", englishText(Text::SplashDate), 4560, 3060,
                           splashFont("Arial", 8.25, false, false), Qt::AlignLeft, 2415);
-    lblCompany = splashLabel(Frame1, "lblCompany", caption(Text::SplashCompany), 4560, 3270,
+    lblCompany = splashLabel(Frame1, "lblCompany", englishText(Text::SplashCompany), 4560, 3270,
                              splashFont("Arial", 8.25, false, false), Qt::AlignLeft, 2415);
     // A click on the text or the logo is not a click on the frame.
     for (QWidget *part :

@@ -111,6 +111,11 @@ enum class Text {
 };
 
 QString text(Language language, Text id);
+// For the windows shown in English whichever main window opened them.
+inline QString englishText(Text id)
+{
+    return text(Language::English, id);
+}
 
 // A character as a screen reader should say it: blanks and punctuation by name, a capital
 // as such, any other character as itself.

@@ -149,21 +149,12 @@ public:
         return std::make_unique<FakeTicker>(m_tickers, name, std::move(onTick));
     }
     // Whether the timer of that name ("frmMain.tmrSpeed") is running.
-    bool running(const QString &name) const
-    {
-        const auto found = std::find_if(m_tickers.begin(), m_tickers.end(),
-                                        [&name](const FakeTicker *t) { return t->name == name; });
-        if (found == m_tickers.end())
-            qFatal("no timer is named %s", qPrintable(name));
-        return (*found)->isActive();
-    }
+    bool running(const QString &name) const { return ticker(name).isActive(); }
     // One tick of the named timer, as the desktop would deliver it: only while it runs.
     void fire(const QString &name)
     {
-        if (running(name))
-            (*std::find_if(m_tickers.begin(), m_tickers.end(), [&name](const FakeTicker *t) {
-                return t->name == name;
-            }))->onTick();
+        if (FakeTicker &found = ticker(name); found.isActive())
+            found.onTick();
     }
     void beep() override { ++beeps; }
     void quit() override { ++quits; }
@@ -229,6 +220,15 @@ public:
     FakeLauncher fakeLauncher;
 
 private:
+    FakeTicker &ticker(const QString &name) const
+    {
+        const auto found = std::find_if(m_tickers.begin(), m_tickers.end(),
+                                        [&name](const FakeTicker *t) { return t->name == name; });
+        if (found == m_tickers.end())
+            qFatal("no timer is named %s", qPrintable(name));
+        return **found;
+    }
+
     QtPlatform m_real;
     std::vector<FakeTicker *> m_tickers; // in the order they were made
 };
