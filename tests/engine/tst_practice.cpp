@@ -86,6 +86,25 @@ private slots:
         QCOMPARE(f.platform.hushes, keys.size() - keys.count(u'←') - (bsOff ? 1 : 0));
     }
 
+    // Literal words: the table of texts is what a fault in the other language's column breaks.
+    void spokenInTheWindowsLanguage_data()
+    {
+        columns<bool, QStringList>({"malay", "spoken"});
+        row("the English window says English words", false, QStringList{"Wrong", "comma"});
+        row("the Malay window says Malay words", true, QStringList{"Salah", "koma"});
+    }
+    void spokenInTheWindowsLanguage()
+    {
+        QFETCH(bool, malay);
+        WindowFixture f;
+        WindowView view = malay ? f.malay() : static_cast<WindowView &>(f);
+        f.platform.screenReader = true;
+        f.windows.LoadPracticeText(QStringLiteral("a,"));
+        f.platform.spoken.clear();
+        view.type(QStringLiteral("x"));
+        QTEST(f.platform.spoken, "spoken");
+    }
+
     void loadingMidAttemptStartsOver()
     {
         WindowFixture f;
