@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(realpath -m "${1:-$here/../build-fuzz}")
 seconds=${2:-20}
-targets=(practicefile normalisation engine)
+targets=(practicefile normalisation)
 
 CXX=${FUZZ_CXX:-clang++-14} cmake -S "$here" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

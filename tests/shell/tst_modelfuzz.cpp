@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Keyvora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Long seeded sessions of keys, held keys, edits, pastes, loads, resets, ticks and language
-// switches against the real main windows: what only a random interleaving finds. After every
-// event each window's figures are held against an account kept apart from the engine.
+// Long seeded sessions of keys (any code unit among them), held keys, edits, pastes, loads, resets,
+// ticks and language switches against the real main windows: what only a random interleaving finds.
+// After every event each window's figures are held against an account kept apart from the engine.
 //
 // KEYVORA_MODEL_SEEDS=1,2,3    replay these seeds instead of the fixed set
 // KEYVORA_MODEL_EXTRA_SEEDS=N  add N fresh seeds (printed when one fails)
@@ -108,6 +108,9 @@ private:
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
 
+    // Controls, NUL and lone surrogates included: a file or a key event may bring any of them.
+    QChar anyCodeUnit() { return QChar(char16_t(pick(0x10000))); }
+
     QString randomText(int maxLength)
     {
         static const QString pieces[] = {u"a"_qs,  u"e"_qs, u"t"_qs, u"K"_qs, u" "_qs,
@@ -117,7 +120,9 @@ private:
         for (int i = pick(maxLength + 1); i > 0; --i) {
             // Lone carriage returns end a text early; keep most texts whole.
             const QString &piece = pieces[pick(std::size(pieces))];
-            if (piece != u"\r" || chance(0.2))
+            if (chance(0.02))
+                text += anyCodeUnit();
+            else if (piece != u"\r" || chance(0.2))
                 text += piece;
         }
         return text;
@@ -142,8 +147,10 @@ private:
             QCoreApplication::sendEvent(v().rtbInput, &press);
             return QStringLiteral("hold \"%1\"").arg(m_heldKey);
         }
-        const QChar c = typeable && chance(0.93) ? next : QChar(char16_t(32 + pick(95)));
-        if (c.unicode() < 127)
+        const QChar c = typeable && chance(0.93) ? next
+                        : chance(0.1)            ? anyCodeUnit()
+                                                 : QChar(char16_t(32 + pick(95)));
+        if (c.unicode() >= 32 && c.unicode() < 127)
             QTest::keyClick(v().rtbInput, char(c.unicode()));
         else
             QTest::sendKeyEvent(QTest::Click, v().rtbInput, Qt::Key_unknown, QString(c), {});

@@ -3,32 +3,15 @@
 
 #pragma once
 
-// An account of the attempt kept apart from the engine, shared by the model test and the fuzz
-// targets. It is written differently from the product on purpose: one pass, plain loops.
+// An account of the attempt kept apart from the engine, for the model test, the suites and the
+// normalisation fuzzer. It is written differently from the product on purpose: one pass, plain
+// loops.
 
-#include "engine/practiceattempt.h"
+#include <QString>
 
 #include <cmath>
-#include <memory>
 
 namespace keyvora::test {
-
-// A timer that only says whether it would be running; the caller ticks it.
-class ManualTicker final : public Ticker {
-public:
-    void start() override { m_active = true; }
-    void stop() override { m_active = false; }
-    bool isActive() const override { return m_active; }
-
-private:
-    bool m_active = false;
-};
-
-// For an attempt whose handlers the test calls itself.
-inline std::unique_ptr<Ticker> makeManualTicker(const char *, std::function<void()>)
-{
-    return std::make_unique<ManualTicker>();
-}
 
 // What a loaded text must become: line breaks (CR LF, or LF alone) and tabs are spaces, a CR
 // alone stays, trailing spaces go, one end marker follows.
@@ -81,15 +64,6 @@ public:
             std::nearbyint((1.0 - double(input.count(u'*')) / double(input.size())) * 100.0));
     }
 
-    const char *wordTick(const AttemptFields &f, const QString &input)
-    {
-        wordTick(input);
-        if (f.intWordCount != words || f.intErrorCount != input.count(u'*') ||
-            f.intAccuracy != accuracy)
-            return "word count, marks or accuracy";
-        return nullptr;
-    }
-
     void clockTick()
     {
         elapsed += 0.1;
@@ -119,25 +93,6 @@ public:
             return "the word counter runs without input or stops with some";
         if (!input.isEmpty() && input.size() < source.size() && source[input.size()] == u'\r')
             return "the end marker is next and no verdict came";
-        return nullptr;
-    }
-
-    // The same, and the attempt's own fields, where a test holds the attempt itself.
-    const char *check(const PracticeAttempt &attempt, const QString &source, const QString &input,
-                      int beeps, int newVerdicts, bool hadText)
-    {
-        if (const char *broken =
-                check(source, input, beeps, newVerdicts, hadText, attempt.tmrSpeed().isActive(),
-                      attempt.tmrCheckNumOfWords().isActive()))
-            return broken;
-        const AttemptFields &f = attempt.fields();
-        const QString next =
-            input.size() < source.size() ? QString(source[input.size()]) : QString();
-        if (f.intInputLen != input.size() ||
-            (!source.isEmpty() && !input.isEmpty() && f.strNextChar != next))
-            return "the input's length or the next character";
-        if (f.dblElapsed != elapsed || (elapsed > 0 && f.dblSpeed != speed))
-            return "clock or speed";
         return nullptr;
     }
 
