@@ -26,10 +26,8 @@ namespace keyvora::test {
 
 // What the open dialog answers, and what it was asked with.
 struct OpenScript {
-    QString answer;                   // empty: the learner cancels
-    QString seenFilter;
+    QString answer; // empty: the learner cancels
     QString seenInitDir;
-    bool seenCancelError = false;
     QStringList seenHelp; // file, keyword, command and language of each help request
 };
 
@@ -41,9 +39,7 @@ public:
     }
     bool showOpen() override
     {
-        m_script.seenFilter = filter();
         m_script.seenInitDir = initDir();
-        m_script.seenCancelError = cancelError();
         if (m_script.answer.isEmpty())
             return false;
         setFileName(m_script.answer);
