@@ -6,7 +6,6 @@
 // After every event each window's figures are held against an account kept apart from the engine.
 //
 // KEYVORA_MODEL_SEEDS=1,2,3    replay these seeds instead of the fixed set
-// KEYVORA_MODEL_EXTRA_SEEDS=N  add N fresh seeds (printed when one fails)
 // KEYVORA_MODEL_EVENTS=N       events per seed (3000)
 
 #include "windowfixture.h"
@@ -374,9 +373,6 @@ void ModelFuzzTest::session_data()
         for (const QString &seed : chosen.split(u',', Qt::SkipEmptyParts))
             seeds.push_back(seed.trimmed().toULongLong(nullptr, 0));
     }
-    std::random_device fresh;
-    for (qint64 i = envNumber("KEYVORA_MODEL_EXTRA_SEEDS", 0); i > 0; --i)
-        seeds.push_back(quint64(fresh()) << 32 | fresh());
     for (quint64 seed : seeds)
         QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << seed;
 }
