@@ -105,19 +105,36 @@ private slots:
         QTEST(f.platform.spoken, "spoken");
     }
 
-    void loadingMidAttemptStartsOver()
+    // Starting over mid-attempt empties the input; the word count and the last figures stay
+    // until they are next figured.
+    void startingOver_data()
     {
+        columns<QString, QString, QString>({"how", "next", "figures"});
+        // 10 ticks after the load sum to just under 1 s, so the speed is figured from the
+        // words typed before it.
+        row("loading another text restarts the clock", "mnuLesTestShort", "a",
+            "Speed: 120 WPM|Accuracy: 100 %|Word count: 2|Duration: 0 m: 0 s");
+        // 20 ticks of 0.1 s sum to just over 2 s.
+        row("Reset empties the practice and stops the clock", "Ctrl+R", "",
+            "Speed: |Accuracy: |Word count: 2|Duration: 0 m: 2 s");
+    }
+    void startingOver()
+    {
+        QFETCH(QString, how);
         WindowFixture f;
         f.windows.LoadPracticeText(QStringLiteral("ab cd ef"));
         f.type(QStringLiteral("ab c"));
         f.tick(20);
-        f.window.mnuLesTestShort_Click();
+        const bool reset = how == u"Ctrl+R";
+        if (reset)
+            QTest::keyClick(f.rtbInput, Qt::Key_R, Qt::ControlModifier);
+        else
+            f.action(qPrintable(how))->trigger();
         QCOMPARE(f.rtbInput->text(), QString());
-        QCOMPARE(f.label("lblNextLtr"), QStringLiteral("a"));
+        QCOMPARE(f.rtbSource->text().isEmpty(), reset);
+        QTEST(f.label("lblNextLtr"), "next");
         f.tick(10);
-        // The clock starts over; the words and accuracy stay until the first keystroke, so the
-        // speed is figured from them (10 ticks sum to just under 1 s).
-        QCOMPARE(f.figures(), "Speed: 120 WPM|Accuracy: 100 %|Word count: 2|Duration: 0 m: 0 s");
+        QTEST(f.figures(), "figures");
         QVERIFY(f.platform.messages.empty());
     }
 
@@ -137,18 +154,6 @@ private slots:
         }
         QVERIFY(labelPaints.paints > 0);
         QCOMPARE(boxPaints.paints, 0);
-    }
-
-    void resetKeepsWordCountAndDuration()
-    {
-        WindowFixture f;
-        f.window.mnuLesTestGen_Click();
-        f.type(QStringLiteral("A q"));
-        f.tick(12);
-        QTest::keyClick(f.rtbInput, Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(f.rtbSource->text() + f.rtbInput->text() + f.label("lblNextLtr"), QString());
-        QVERIFY(!f.running("tmrSpeed") && !f.running("tmrCheckNumOfWords"));
-        QCOMPARE(f.figures(), "Speed: |Accuracy: |Word count: 2|Duration: 0 m: 1 s");
     }
 
     // The failing verdict's box has no figures, so a screen reader says them with the end.
