@@ -11,12 +11,53 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include <canberra.h>
+
 #include <atomic>
 
 using keyvora::test::columns;
 using keyvora::test::row;
 
 namespace {
+// The sound server behind libcanberra: a connection opened to one server fails with the
+// library's state error once that server is gone, as PulseAudio's backend does.
+struct FakeSoundServer {
+    class Context final : public keyvora::SoundContext {
+    public:
+        explicit Context(FakeSoundServer &server)
+            : m_server(server)
+        {
+            ++m_server.live;
+        }
+        ~Context() override { --m_server.live; }
+        int open() override
+        {
+            if (!m_server.up)
+                return CA_ERROR_DISCONNECTED;
+            m_generation = m_server.generation;
+            return CA_SUCCESS;
+        }
+        int play(const char *eventId) override
+        {
+            if (m_generation < 0 && open() != CA_SUCCESS)
+                return CA_ERROR_DISCONNECTED;
+            if (!m_server.up || m_generation != m_server.generation)
+                return CA_ERROR_STATE;
+            return m_server.themeEvents.contains(QLatin1String(eventId)) ? CA_SUCCESS
+                                                                         : CA_ERROR_NOTFOUND;
+        }
+
+    private:
+        FakeSoundServer &m_server;
+        int m_generation = -1;
+    };
+
+    bool up = true;
+    int generation = 0;
+    int live = 0;
+    QStringList themeEvents{"bell-window-system", "bell"};
+};
+
 const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*txt|All Files |**");
 } // namespace
 
@@ -62,6 +103,42 @@ private slots:
         QCOMPARE(made.load(), sounds);
         QCOMPARE(prepared.load(), 1);
         QCOMPARE(fallbacks.load(), plays ? 0 : sounds);
+    }
+
+    // Script: c connect ahead, r a mistake, d the server goes away, u a server is up again,
+    // N the theme lacks the window-system bell, X any bell. Heard: + the theme's bell, - the
+    // fallback.
+    void bellSurvivesTheSoundServer_data()
+    {
+        columns<QString, QString>({"script", "heard"});
+        row("a restarted server is reconnected to", "crdurr", "+++");
+        row("server away: the fallback until it is back", "crdrrur", "+--+");
+        row("no server at start: the theme's bell once one starts", "dcrrur", "--+");
+        row("a theme without the window-system bell: the older name", "Ncrr", "++");
+        row("a theme without any bell: the fallback", "Xcrr", "--");
+    }
+    void bellSurvivesTheSoundServer()
+    {
+        QFETCH(QString, script);
+        FakeSoundServer server;
+        keyvora::DesktopBellSound sound(
+            [&server] { return std::make_unique<FakeSoundServer::Context>(server); });
+        QString heard;
+        for (QChar step : script) {
+            if (step == u'c') {
+                sound.connect();
+            } else if (step == u'r') {
+                heard += sound.play() ? u'+' : u'-';
+            } else if (step == u'd' || step == u'u') {
+                server.up = step == u'u';
+                server.generation += int(step == u'd');
+            } else {
+                server.themeEvents = step == u'N' ? QStringList{"bell"} : QStringList{};
+            }
+        }
+        QTEST(heard, "heard");
+        // A connection that failed is closed, not left behind.
+        QVERIFY(server.live <= 1);
     }
 
     void convertsFilters_data()
