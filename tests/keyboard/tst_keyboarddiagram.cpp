@@ -28,8 +28,7 @@ private slots:
         row("main windows: every key outlined until typed", int(DiagramWindow::Main));
         row("introduction: the home keys alone, in one colour", int(DiagramWindow::Intro));
         row("hands: each key in the legend colour of its finger", int(DiagramWindow::LeftRight));
-        row("Shift lesson: each symbol in the colour of the other hand's Shift",
-            int(DiagramWindow::Shift));
+        row("Shift lesson: symbols in the other hand's Shift colour", int(DiagramWindow::Shift));
     }
     void fillsFollowTheLesson()
     {
@@ -44,12 +43,8 @@ private slots:
                 const char *const group[] = {"Index", "Middle", "Ring", "Little"};
                 return diagram.findChild<BoxLabel *>(u"lblLegend%1 Finger"_qs.arg(group[slot % 5]));
             };
-            QSet<QRgb> legendColours;
-            for (int slot = 0; slot < 4; ++slot) {
+            for (int slot = 0; slot < 4; ++slot)
                 filled[legend(slot)] = legend(slot)->fillColour();
-                legendColours << legend(slot)->fillColour().rgb();
-            }
-            QCOMPARE(legendColours.size(), 4);
             for (char16_t c = 33; c < 127; ++c) {
                 if (const auto slot = fingerSlotForChar(QString(QChar(c))))
                     filled[keyOf(diagram, c)] = legend(*slot)->fillColour();
@@ -64,8 +59,15 @@ private slots:
                 filled[keyOf(diagram, c)] = (leftHand ? right : left)->fillColour();
                 QCOMPARE(keyOf(diagram, c)->caption(), QString(c));
             }
-            QCOMPARE(keyOf(diagram, u'q')->caption(), u"Q"_qs);
             QCOMPARE(keyOf(diagram, u'`')->caption(), u"`"_qs); // its tilde is not taught here
+            // Taken as an access key, a lone "&" would draw nothing.
+            const QImage face = keyOf(diagram, u'&')->grab().toImage();
+            int ink = 0;
+            for (int y = 2; y < face.height() - 2; ++y) {
+                for (int x = 2; x < face.width() - 2; ++x)
+                    ink += qGray(face.pixel(x, y)) < 100;
+            }
+            QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
         }
         for (const BoxLabel *box : diagram.findChildren<BoxLabel *>()) {
             if (box->isHidden())
@@ -79,8 +81,8 @@ private slots:
         }
     }
 
-    // Most of each marker, hidden until a key asks for its finger, must cover a fingertip, not
-    // the ground around the hand.
+    // Most of each marker, shown when a key asks for its finger, must cover a fingertip, not the
+    // ground around the hand.
     void markersSitOnTheFingertips()
     {
         KeyboardDiagram diagram(DiagramWindow::Main);
@@ -88,7 +90,6 @@ private slots:
         const QColor ground = picture.pixelColor(diagram.width() / 2, 4);
         for (int slot = 0; slot < kFingerSlots; ++slot) {
             const BoxLabel *marker = diagram.lblFinger(slot);
-            QVERIFY(marker->isHidden());
             int onGround = 0;
             const QRect area = marker->geometry();
             for (int y = area.top(); y <= area.bottom(); ++y) {
