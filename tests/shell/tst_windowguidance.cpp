@@ -65,7 +65,7 @@ private slots:
         f.type(keys);
         QTEST(litKeys(f), "lit");
         QVERIFY(f.running("tmrResetKey"));
-
+        // One tick of the reset timer puts every key out, Space and BS too.
         f.desktop.fire(f.timer("tmrResetKey"));
         QCOMPARE(litKeys(f), QList<int>{});
     }
