@@ -44,9 +44,9 @@ void switchLanguageAndBack(QDialog &dialog)
         seen << QStringList{button(dialog, "cmdBM")->text(), title,
                             lstLR ? lstLR->accessibleName() : u"no list"_qs};
     }
-    for (int part = 0; part < 3; ++part)
-        QVERIFY2(seen[1][part] != seen[2][part] || seen[2][part] == u"no list",
-                 qPrintable(seen[2][part]));
+    for (int piece = 0; piece < 3; ++piece)
+        QVERIFY2(seen[1][piece] != seen[2][piece] || seen[2][piece] == u"no list",
+                 qPrintable(seen[2][piece]));
 }
 
 // How the learner leaves the window: "click" the button that starts, a "double click" on the
