@@ -24,56 +24,42 @@ private slots:
             QString("lorem ipsum dolor sit amet ").repeated(800) + "\r");
         row("a word longer than a chunk", QString(7000, 'w') + " tail");
         row("surrogate pairs across chunk edges", QString::fromUtf8("\U0001F600").repeated(5000));
-        row("control characters and tabs", QString("a\tb\x01"
-                                                   "c\x7f ")
-                                               .repeated(900));
+        row("control characters and tabs", QString("a\tb\1c\177 ").repeated(900));
     }
 
     // Forwards from the start each line begins where the last ended; backwards from the end at
-    // a new width likewise; every offset is found on its own line.
+    // half the width likewise, none of the lines laid at the old width left; every offset is
+    // found on its own line.
     void linesTileTheText()
     {
         QFETCH(QString, text);
-        qreal width = 300;
         WrappedTextLayout layout;
         layout.setFont(QFont("Liberation Serif", 20));
-        layout.setWidth(width);
+        layout.setWidth(300);
         layout.setText(text);
         const qsizetype length = text.size();
-        const auto checkLine = [&](const WrappedTextLayout::Line &line) {
-            QVERIFY(line.isValid() && (line.end > line.start || length == 0));
-            QVERIFY(line.line.naturalTextWidth() <= width + 0.5);
-            QVERIFY(length == 0 || !text.at(line.start).isLowSurrogate());
-            QVERIFY(line.start == 0 || text.mid(line.start - 1, 2) != u"\r\n"_qs);
-        };
-
-        WrappedTextLayout::Line line = layout.lineAt(0);
-        QCOMPARE(line.start, 0);
-        checkLine(line);
-        for (auto next = layout.lineAfter(line); next.isValid(); next = layout.lineAfter(line)) {
-            QCOMPARE(next.start, line.end);
-            line = next;
-            checkLine(line);
-        }
-        QCOMPARE(line.end, length);
-
-        width /= 2; // lines laid at the old width must go
-        layout.setWidth(width);
-        line = layout.lineAt(length);
-        QCOMPARE(line.end, length);
-        for (;;) {
-            checkLine(line);
-            for (qsizetype o = line.start; o < line.end; o += 7) {
-                const WrappedTextLayout::Line holder = layout.lineAt(o);
-                QVERIFY(holder.start <= o && o < holder.end);
+        for (const bool forwards : {true, false}) {
+            const qreal width = forwards ? 300 : 150;
+            layout.setWidth(width);
+            WrappedTextLayout::Line line = layout.lineAt(forwards ? 0 : length);
+            QCOMPARE(forwards ? line.start : line.end, forwards ? 0 : length);
+            for (;;) {
+                QVERIFY(line.isValid() && (line.end > line.start || length == 0));
+                QVERIFY(line.line.naturalTextWidth() <= width + 0.5);
+                QVERIFY(length == 0 || !text.at(line.start).isLowSurrogate());
+                QVERIFY(line.start == 0 || text.mid(line.start - 1, 2) != u"\r\n"_qs);
+                for (qsizetype o = line.start; o < line.end; o += 7) {
+                    const WrappedTextLayout::Line holder = layout.lineAt(o);
+                    QVERIFY(holder.start <= o && o < holder.end);
+                }
+                const auto next = forwards ? layout.lineAfter(line) : layout.lineBefore(line);
+                if (!next.isValid())
+                    break;
+                QCOMPARE(forwards ? next.start : next.end, forwards ? line.end : line.start);
+                line = next;
             }
-            const WrappedTextLayout::Line previous = layout.lineBefore(line);
-            if (!previous.isValid())
-                break;
-            QCOMPARE(previous.end, line.start);
-            line = previous;
+            QCOMPARE(forwards ? line.end : line.start, forwards ? length : 0);
         }
-        QCOMPARE(line.start, 0);
     }
 };
 

