@@ -89,9 +89,9 @@ private slots:
     // Literal words: the table of texts is what a fault in the other language's column breaks.
     void spokenInTheWindowsLanguage_data()
     {
-        columns<bool, QStringList>({"malay", "spoken"});
-        row("the English window says English words", false, QStringList{"Wrong", "comma"});
-        row("the Malay window says Malay words", true, QStringList{"Salah", "koma"});
+        columns<bool, QStringList, QString>({"malay", "spoken", "language"});
+        row("the English window says English words", false, QStringList{"Wrong", "comma"}, "en");
+        row("the Malay window says Malay words", true, QStringList{"Salah", "koma"}, "ms");
     }
     void spokenInTheWindowsLanguage()
     {
@@ -101,8 +101,12 @@ private slots:
         f.platform.screenReader = true;
         f.windows.LoadPracticeText(QStringLiteral("a,"));
         f.platform.spoken.clear();
+        f.platform.languages.clear();
         view.type(QStringLiteral("x"));
         QTEST(f.platform.spoken, "spoken");
+        // Tagged with its language, so that the reader's voice pronounces it as that language.
+        QFETCH(QString, language);
+        QCOMPARE(f.platform.languages, QStringList(2, language));
     }
 
     // Starting over mid-attempt empties the input; the word count and the last figures stay
