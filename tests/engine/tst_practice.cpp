@@ -14,16 +14,6 @@ using namespace keyvora::test;
 
 namespace {
 
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
-
 QString say(Text id)
 {
     return text(Language::English, id);
@@ -140,24 +130,6 @@ private slots:
         f.tick(10);
         QTEST(f.figures(), "figures");
         QVERIFY(f.platform.messages.empty());
-    }
-
-    // The clock changes two figures ten times a second; repainting the box around them each
-    // time would cost more than the figures themselves.
-    void figuresRepaintOnlyThemselves()
-    {
-        WindowFixture f;
-        f.windows.LoadPracticeText(QStringLiteral("ab cd"));
-        f.type(QStringLiteral("ab "));
-        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        PaintCounter boxPaints(*f.window.findChild<QWidget *>(QStringLiteral("fraTypingStats")));
-        PaintCounter labelPaints(*f.window.findChild<QWidget *>(QStringLiteral("lblSpeed")));
-        for (int tick = 0; tick < 20; ++tick) {
-            f.tick();
-            QCoreApplication::processEvents();
-        }
-        QVERIFY(labelPaints.paints > 0);
-        QCOMPARE(boxPaints.paints, 0);
     }
 
     // The failing verdict's box has no figures, so a screen reader says them with the end.
