@@ -3,13 +3,11 @@
 
 #include "windowfixture.h"
 
-#include "keyboard/keymodel.h"
 #include "rows.h"
 
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -180,51 +178,6 @@ private slots:
         QCOMPARE(f.rtbSource->text(), heldText(held));
         QCOMPARE(f.rtbInput->text(), loads ? QString() : u"p"_qs);
         QVERIFY(f.platform.messages.empty());
-    }
-
-    // Every text the program offers types to its end without a mistake. The library's, made
-    // for the diagram, also have each character on a key and none the mistake mark, which
-    // counts against the learner even typed right.
-    void offeredTexts_data()
-    {
-        columns<QString>({"from"});
-        const QDir library(QStringLiteral(KEYVORA_LIBRARY));
-        const QStringList sets = library.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QVERIFY2(sets.size() >= 2, "the practice library is missing");
-        for (const QString &set : sets) {
-            for (const QString &name : QDir(library.filePath(set)).entryList({u"*.txt"_qs}))
-                row(qPrintable(set + u'/' + name), library.filePath(set + u'/' + name));
-        }
-        for (const char *test : {"mnuLesTestGen", "mnuLesTestShort", "mnuLesTestArt"})
-            row(test, QString::fromLatin1(test));
-    }
-    void offeredTexts()
-    {
-        QFETCH(QString, from);
-        WindowFixture f;
-        const bool fromLibrary = !from.startsWith(u"mnu");
-        if (fromLibrary) {
-            QFile file(from);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            const QString decoded = utf8(file.readAll());
-            QVERIFY(!utf8.hasError() && !decoded.contains(u'\r'));
-            f.platform.open.answer = from;
-            f.window.mnuFileOpen_Click();
-            QCOMPARE(f.rtbSource->text(), heldText(decoded));
-        } else {
-            f.action(qPrintable(from))->trigger();
-        }
-        const QString text = f.rtbSource->text().chopped(1);
-        QVERIFY(text.size() > 1);
-        for (QChar c : text)
-            QVERIFY2(!fromLibrary || (c != u'*' && keyIndexForChar(c.unicode())), qPrintable(c));
-        f.type(text.chopped(1));
-        f.tick();
-        f.type(text.right(1));
-        QCOMPARE(f.platform.beeps, 0);
-        QCOMPARE(int(f.platform.messages.size()), 1);
-        QVERIFY(!fromLibrary || f.platform.messages.front().text.contains(u"[100 %]"_qs));
     }
 };
 
