@@ -12,20 +12,6 @@ using keyvora::test::row;
 class StatisticsTest : public QObject {
     Q_OBJECT
 private slots:
-    void words_data()
-    {
-        columns<QString, qint64>({"input", "words"});
-        row("no input is still one word", "", qint64(1));
-        row("a run of spaces counts once, a trailing run too", "abc  abc ", qint64(3));
-        row("a leading run counts", " abc", qint64(2));
-        row("tabs and marks are not separators", "a\tb*c", qint64(1));
-    }
-    void words()
-    {
-        QFETCH(QString, input);
-        QTEST(countWords(input), "words");
-    }
-
     void accuracy_data()
     {
         columns<qint64, qint64, qint64>({"mistakes", "length", "percent"});

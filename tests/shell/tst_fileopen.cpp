@@ -29,8 +29,8 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 QString prepare(const QTemporaryDir &dir, const QString &kind, const QByteArray &bytes)
 {
     const QString path = dir.filePath(QStringLiteral("practice_txt"));
-    if (kind == u"cancel" || kind == u"device")
-        return kind == u"device" ? u"/dev/zero"_qs : QString();
+    if (kind == u"cancel")
+        return QString();
     if (kind == u"fifo") {
         if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
             qFatal("cannot make the FIFO");
@@ -70,7 +70,6 @@ private slots:
         row("an empty file empties the practice as Reset would", "file", QByteArray(), 0);
         row("cancelling changes nothing", "cancel", QByteArray(), 0);
         row("a FIFO without a writer ends quietly, not waiting", "fifo", QByteArray(), 0);
-        row("an endless device ends quietly", "device", QByteArray(), 0);
         row("a 100 MB file is refused with a message", "too large", QByteArray(), 1);
     }
     void open()
