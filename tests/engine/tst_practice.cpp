@@ -7,7 +7,6 @@
 #include "shell/texts.h"
 
 #include <QAccessible>
-#include <QRegularExpression>
 
 using namespace keyvora;
 using namespace keyvora::test;
@@ -130,35 +129,6 @@ private slots:
         f.tick(10);
         QTEST(f.figures(), "figures");
         QVERIFY(f.platform.messages.empty());
-    }
-
-    // The failing verdict's box has no figures, so a screen reader says them with the end.
-    void verdict_data()
-    {
-        columns<int, Platform::Buttons, QString>({"marks", "buttons", "spoken"});
-        row("90.5 % is 90, not above the pass mark: fails", 19, Platform::Buttons::Ok,
-            say(Text::SayEndFigures).arg(7).arg(90));
-        row("91 % passes", 18, Platform::Buttons::OkCancel, say(Text::SayEnd));
-    }
-    void verdict()
-    {
-        QFETCH(int, marks);
-        QFETCH(Platform::Buttons, buttons);
-        WindowFixture f;
-        f.platform.screenReader = true;
-        f.action("mnuSetBsOff")->trigger();
-        // 200 characters of five words, then one more to finish after the last tick.
-        const QString words = QString(39, u'a').append(u' ').repeated(5);
-        f.windows.LoadPracticeText(words + QStringLiteral("b"));
-        f.type(QString(marks, u'x') + words.mid(marks));
-        f.tick(500);
-        f.type(QStringLiteral("b"));
-        QCOMPARE(int(f.platform.messages.size()), 1);
-        const Message &shown = f.platform.messages.front();
-        QCOMPARE(shown.buttons, buttons);
-        const bool passed = buttons == Platform::Buttons::OkCancel;
-        QCOMPARE(shown.text.contains(QRegularExpression(u"\\b7\\b.*\\b91 %"_qs)), passed);
-        QTEST(f.platform.spoken.value(f.platform.spoken.size() - 1), "spoken");
     }
 
     // A text is announced as it arrives by its length and enough of its first words.

@@ -40,13 +40,10 @@ qint64 envNumber(const char *name, qint64 fallback)
     return ok ? value : fallback;
 }
 
+// Control characters and all beyond ASCII as escapes, and no more than a line of it.
 QString show(const QString &text)
 {
-    QString shown;
-    for (QChar c : text)
-        shown += c.unicode() < 32 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
-                                  : QString(c);
-    return shown.size() > 60 ? shown.left(60) + QStringLiteral("...(%1)").arg(text.size()) : shown;
+    return QString::fromLatin1(text.left(60).toUtf8().toPercentEncoding(" *;'\""));
 }
 
 // One window the learner may see, with its account and the figures it must show.

@@ -110,7 +110,6 @@ private slots:
         columns<QString, QString>({"script", "heard"});
         row("a restarted server is reconnected to", "crdurr", "+++");
         row("server away: the fallback until it is back", "crdrrur", "+--+");
-        row("no server at start: the theme's bell once one starts", "dcrrur", "--+");
         row("a theme without the window-system bell: the older name", "Ncrr", "++");
         row("a theme without any bell: the fallback", "Xcrr", "--");
     }

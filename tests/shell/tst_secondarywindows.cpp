@@ -20,12 +20,12 @@ using namespace keyvora::test;
 
 namespace {
 
-// "\b" Backspace, "\r" Enter, "\x1b" Escape, "^x" Ctrl with x, "⌥x" Ctrl+Alt giving x (AltGr on
+// "\b" Backspace, "\r" Enter, "^x" Ctrl with x, "⌥x" Ctrl+Alt giving x (AltGr on
 // Windows); the rest is typed as itself.
 void typeInto(QLineEdit *box, const QString &keys)
 {
-    static const QHash<char32_t, Qt::Key> special{
-        {U'\b', Qt::Key_Backspace}, {U'\r', Qt::Key_Return}, {U'\x1b', Qt::Key_Escape}};
+    static const QHash<char32_t, Qt::Key> special{{U'\b', Qt::Key_Backspace},
+                                                  {U'\r', Qt::Key_Return}};
     const QList<uint> points = keys.toUcs4();
     for (qsizetype i = 0; i < points.size(); ++i) {
         char32_t c = points[i];
@@ -112,7 +112,6 @@ private slots:
         row("the box is emptied before each key", "Ab", "b", "98");
         row("Backspace is 8 and leaves the box empty", "a\b", "", "8");
         row("Enter is 13 and does not close the window", "\r", "", "13");
-        row("Escape is 27 and does not close the window", "\x1b", "", "27");
         row("Ctrl with a letter is its control code", "x^z", "", "26");
         row("Ctrl+Alt with a letter is the character it gives", "⌥ą", "ą", "261");
         row("a Windows-1252 quote has its byte", "“", "“", "147");
@@ -191,7 +190,7 @@ private slots:
     }
 
     // Steps: "link text" clicks a link, "<" Back, ">" Forward, "/word" finds, "?word" finds
-    // backward, "^" Contents; after each, the topic shown ("" for the index).
+    // backward; after each, the topic shown ("" for the index).
     void helpWindow_data()
     {
         columns<QString, QString>({"steps", "shown"});
@@ -203,7 +202,6 @@ private slots:
         row("find moves on to the next topic that has it", "/speed|/speed|/speed|/speed",
             "|figures-and-speed|figures-and-speed|keys");
         row("find backward wraps round", "Keys|?words", "keys|figures-and-speed");
-        row("contents from a topic", "Keys|^", "keys|");
         row("a heading in a code block stays in its topic", "/not a topic", "starting");
     }
     void helpWindow()
@@ -219,8 +217,8 @@ private slots:
         const QStringList expected = shown.split(u'|');
         int done = 0;
         for (const QString &step : steps.split(u'|')) {
-            const std::map<QString, Qt::Key> keys{
-                {u"<"_qs, Qt::Key_Left}, {u">"_qs, Qt::Key_Right}, {u"^"_qs, Qt::Key_Home}};
+            const std::map<QString, Qt::Key> keys{{u"<"_qs, Qt::Key_Left},
+                                                  {u">"_qs, Qt::Key_Right}};
             if (keys.contains(step))
                 QTest::keyClick(&browser, keys.at(step), Qt::AltModifier);
             else if (step.startsWith(u'/') || step.startsWith(u'?'))
@@ -237,10 +235,8 @@ private slots:
         WindowFixture f;
         QTest::keyClick(f.rtbInput, Qt::Key_F1);
         f.malay().action("mnuHelpContents")->trigger();
-        QStringList asked;
-        for (const QString &request : std::as_const(f.platform.open.seenHelp))
-            asked << request.section(u'|', 0, 1) + u'|' + request.section(u'|', 3);
-        QCOMPARE(asked, QStringList({"USERMANUAL.hlp||English", "USERMANUAL_BM.hlp||Malay"}));
+        QCOMPARE(f.platform.open.seenHelp,
+                 QStringList({"USERMANUAL.hlp|English", "USERMANUAL_BM.hlp|Malay"}));
     }
 
     // Every control a screen reader reaches has a role and something to say, in the order the
