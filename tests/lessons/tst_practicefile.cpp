@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Keyvora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The reader below File > Open: the decoder table and what the window cannot show. Hostile
-// files (folder, FIFO, device, link loop, no permission, gone) are in tst_fileopen.
+// The reader below File > Open: the decoder table and what the window cannot show. What the
+// window does with a FIFO or a file too large is in tst_fileopen.
 
 #include "rows.h"
 
