@@ -31,7 +31,7 @@ inline QString heldText(const QString &loaded)
 // What the figures must be and when the attempt may beep, end or start over, kept apart from
 // the engine. The clock is the sum of its 0.1 s ticks; the words are the runs of blanks plus
 // one; accuracy is (1 - marks / length) x 100 to the nearest whole per cent, halves to even.
-// The check functions return the first rule the attempt broke, or nullptr.
+// check() returns the first rule the attempt broke, or nullptr.
 class Account {
 public:
     QString held; // what the source box holds
