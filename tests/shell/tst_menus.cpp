@@ -102,7 +102,7 @@ private slots:
     // Every caption and description in the Malay window is its own, not its English twin's, but
     // for two commands and the languages' own names; so that a text left unwired, wired to
     // English or left untranslated fails here.
-    void malayWindowSpeaksMalay()
+    void malayWindowShowsMalay()
     {
         const QStringList keptInEnglish{"&Reset", "E&xit", "English", "Bahasa Melayu"};
         WindowFixture f;
